@@ -1,0 +1,106 @@
+#include "platform/desktop/desktopfileexistence.h"
+#include "platform/desktop/desktoptextfiles.h"
+
+#include "qtprinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDevice>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace qc {
+namespace {
+
+class DesktopFiles : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    void writeBytes(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray readBytes(const QString& name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    DesktopTextFiles files;
+    DesktopFileExistence existence;
+};
+
+TEST_F(DesktopFiles, ExistenceMeansARegularFile)
+{
+    writeBytes("a.txt", "x");
+    EXPECT_TRUE(existence.fileExists(path("a.txt")));
+    EXPECT_FALSE(existence.fileExists(path("b.txt")));
+    EXPECT_FALSE(existence.fileExists(dir.path()));
+    EXPECT_FALSE(existence.fileExists(QString()));
+}
+
+TEST_F(DesktopFiles, ReadsWhatItWrote)
+{
+    const QStringList lines{"[QCST]", "ShowTxtFName=ＭＳ Ｐゴシック", "ShowTxtVoiceSoft=/opt/voice/😀"};
+    ASSERT_TRUE(files.writeLines(path("QCST.INI"), lines));
+    EXPECT_EQ(files.readLines(path("QCST.INI"), 100), lines);
+}
+
+TEST_F(DesktopFiles, UnreadableThingsAreNoCrash)
+{
+    EXPECT_EQ(files.readLines(path("missing.txt"), 100), std::nullopt);
+    const std::optional<QStringList> folder = files.readLines(dir.path(), 100);
+    EXPECT_TRUE(!folder || folder->isEmpty());
+}
+
+TEST_F(DesktopFiles, BinaryAndHugeInputsStayBounded)
+{
+    QByteArray binary;
+    for (int i = 0; i < 200000; ++i)
+        binary += char(i * 7919 % 256);
+    writeBytes("binary.bin", binary);
+    const std::optional<QStringList> read = files.readLines(path("binary.bin"), 5000);
+    ASSERT_TRUE(read);
+    EXPECT_LE(read->size(), 5000);
+
+    writeBytes("long.txt", QByteArray(8 * 1024 * 1024, 'x') + "\nsecond\n");
+    const std::optional<QStringList> longLine = files.readLines(path("long.txt"), 5000);
+    ASSERT_TRUE(longLine);
+    ASSERT_EQ(longLine->size(), 2);
+    EXPECT_EQ(longLine->at(0).size(), 8 * 1024 * 1024);
+
+    QByteArray many;
+    for (int i = 1; i <= 100000; ++i)
+        many += QByteArray::number(i) + "\r\n";
+    writeBytes("many.txt", many);
+    const std::optional<QStringList> capped = files.readLines(path("many.txt"), 5000);
+    ASSERT_TRUE(capped);
+    ASSERT_EQ(capped->size(), 5000);
+    EXPECT_EQ(capped->last(), "5000");
+}
+
+TEST_F(DesktopFiles, AWriteIntoAMissingFolderFails)
+{
+    EXPECT_FALSE(files.writeLines(path("no/such/folder/QCST.INI"), {"new"}));
+}
+
+TEST_F(DesktopFiles, AFailedWriteLeavesTheOldFile)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "file permissions do not bind the superuser";
+    ASSERT_TRUE(files.writeLines(path("QCST.INI"), {"old"}));
+    const QByteArray before = readBytes("QCST.INI");
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(files.writeLines(path("QCST.INI"), {"new"}));
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(readBytes("QCST.INI"), before);
+}
+
+} // namespace
+} // namespace qc

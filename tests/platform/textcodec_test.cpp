@@ -1,0 +1,78 @@
+#include "platform/desktop/textcodec.h"
+
+#include "qtprinters.h"
+
+#include <gtest/gtest.h>
+
+namespace qc {
+namespace {
+
+QStringList asText(const QList<QByteArrayView>& lines)
+{
+    QStringList out;
+    for (QByteArrayView line : lines)
+        out << QString::fromLatin1(line);
+    return out;
+}
+
+TEST(SplitRawLines, EveryLineEndForm)
+{
+    EXPECT_EQ(asText(splitRawLines("a\r\nb\rc\nd", 100)), QStringList({"a", "b", "c", "d"}));
+    EXPECT_EQ(asText(splitRawLines("a\r\n", 100)), QStringList({"a"}));       // no empty last line
+    EXPECT_EQ(asText(splitRawLines("a\n\nb\n", 100)), QStringList({"a", "", "b"}));
+    EXPECT_EQ(asText(splitRawLines("\r\n\r\n", 100)), QStringList({"", ""}));
+    EXPECT_EQ(asText(splitRawLines("a\n\rb", 100)), QStringList({"a", "", "b"}));  // LF CR is two ends
+    EXPECT_EQ(asText(splitRawLines("", 100)), QStringList());
+    EXPECT_EQ(asText(splitRawLines("1\n2\n3\n4", 2)), QStringList({"1", "2"}));
+}
+
+TEST(Utf8Check, ValidAndInvalidSequences)
+{
+    EXPECT_TRUE(isValidUtf8("plain ascii"));
+    EXPECT_TRUE(isValidUtf8("\xE8\xA1\xA8\xE7\xA4\xBA"));          // 表示
+    EXPECT_TRUE(isValidUtf8("\xF0\x9F\x98\x80"));                  // an emoji
+    EXPECT_FALSE(isValidUtf8("\x95\x5C\x8E\xA6"));                 // 表示 in code page 932
+    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));                         // overlong
+    EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));                     // a surrogate
+    EXPECT_FALSE(isValidUtf8("\xE8\xA1"));                         // cut off
+    EXPECT_FALSE(isValidUtf8("\xF5\x80\x80\x80"));                 // beyond U+10FFFF
+}
+
+TEST(DecodeTextLines, ChoosesTheEncoding)
+{
+    // UTF-8, with and without a byte order mark.
+    EXPECT_EQ(decodeTextLines("\xE8\xA1\xA8\xE7\xA4\xBA\r\nB", 100), QStringList({"表示", "B"}));
+    EXPECT_EQ(decodeTextLines("\xEF\xBB\xBFhello\n", 100), QStringList({"hello"}));
+    // Code page 932: kanji, half-width katakana, and the backslash byte.
+    EXPECT_EQ(decodeTextLines("\x95\x5C\x8E\xA6\r\n\xC3\xB7\xBD\xC4\r\nC:\\show", 100),
+              QStringList({"表示", "ﾃｷｽﾄ", "C:\\show"}));
+}
+
+TEST(DecodeTextLines, UndecodableBytesBecomeReplacementCharacters)
+{
+    // Neither UTF-8 nor code page 932: a lone lead byte at the end, and an unused byte.
+    const QStringList lines = decodeTextLines("ok\xA0x\n\x81", 100);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], QStringLiteral("ok\uFFFDx"));
+    EXPECT_EQ(lines[1], QStringLiteral("\uFFFD"));
+}
+
+TEST(DecodeTextLines, OnlyTheKeptLinesDecideTheEncoding)
+{
+    // A code page 932 byte after the last kept line does not change how the kept lines read.
+    EXPECT_EQ(decodeTextLines("\xE8\xA1\xA8\n\x95\x5C", 1), QStringList({"表"}));
+}
+
+TEST(EncodeTextLines, CodePageWhenItFitsElseMarkedUtf8)
+{
+    EXPECT_EQ(encodeTextLines({"[QCST]", "ShowTxtFName=ＭＳ Ｐゴシック"}),
+              QByteArray("[QCST]\r\nShowTxtFName=\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E\r\n"));
+    const QByteArray mixed = encodeTextLines({"voice=😀"});
+    EXPECT_EQ(mixed, QByteArray("\xEF\xBB\xBFvoice=\xF0\x9F\x98\x80\r\n"));
+    // Whatever was written reads back the same.
+    for (const QStringList& lines : {QStringList{"表示", "ﾃｷｽﾄ", "a\\b"}, QStringList{"😀", "한국어"}})
+        EXPECT_EQ(decodeTextLines(encodeTextLines(lines), 100), lines);
+}
+
+} // namespace
+} // namespace qc
