@@ -1,0 +1,114 @@
+#pragma once
+
+#include "presentation/linecommands.h"
+#include "presentation/staging.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+namespace qc {
+
+class ClipTokens;
+class DisplayCommandsPort;
+class PresentationWindows;
+class Script;
+class Settings;
+class StagedCommands;
+class StepClipboard;
+class StepController;
+class StepDisplay;
+class Timer;
+class Timers;
+
+// Everything the engine drives besides the script and the settings.
+struct SteppingPorts {
+    StepDisplay& display;
+    DisplayCommandsPort& displayCommands;
+    StagedCommands& subCommands;
+    StagedCommands& musicCommands;
+    PresentationWindows& windows;
+    StepClipboard& clipboard;
+};
+
+// The presentation pointer over the loaded script and the operator's stepping operations:
+// Next, Back, Top, Bottom and the jump, each with its display, command and clipboard work in
+// a fixed order. A presentation run lasts while a controller is open.
+class SteppingEngine {
+public:
+    SteppingEngine(const Script& script, const Settings& settings, ClipTokens& tokens,
+                   CommandStaging& staging, LineCommands& lineCommands, SteppingPorts ports,
+                   Timers& timers);
+    ~SteppingEngine();
+
+    // A controller opened: a fresh run before the top, with a new step table.
+    void startRun(StepController& controller);
+    // The controller closed.
+    void endRun();
+
+    void next();
+    void nextWithoutClipboard();
+    void back();
+    void backWithoutClipboard();
+    void top();
+    void bottom();
+
+    // The clipboard check box, and the display key "clip".
+    void setClipSwitch(int value) { clipSwitch_ = value; }
+    int clipSwitch() const { return clipSwitch_; }
+
+    // The display text box lost the keyboard focus.
+    void noteDisplayFocusLost() { displayFocusLost_ = true; }
+
+    // Forgets the step table (the script was cleared or reloaded).
+    void forgetStepHistory() { stepHistory_.clear(); }
+
+    int stepPointer() const { return stepPointer_; }
+    const std::vector<int>& stepHistory() const { return stepHistory_; }
+    const QString& stepDisplayText() const { return stepDisplayText_; }
+    const QString& stepClipText() const { return stepClipText_; }
+
+private:
+    enum class Move { Forward, Backward };
+
+    bool acceptButtonWait();
+    void tickButtonWait();
+    void takeJumpRequest();
+    void collectStep();
+    void dryRunStep();
+    void buildStepHistory();
+    void show(const QString& text);
+    void showStepResult();
+    void clearPendingFlags();
+    void leaveScriptIfOutside();
+    void applyStagedCommands(Move move);
+    void putStepOnClipboard();
+    void stepForward();
+    bool stepBack();
+    void goToEnd(int pointer, const QString& text);
+    void unloadScriptWindows();
+    int lineCount() const;
+
+    const Script& script_;
+    const Settings& settings_;
+    ClipTokens& tokens_;
+    CommandStaging& staging_;
+    LineCommands& lineCommands_;
+    SteppingPorts ports_;
+    StepController* controller_ = nullptr;
+    std::unique_ptr<Timer> buttonWaitTimer_;
+
+    int stepPointer_ = 0;
+    int scanCursor_ = 0;
+    std::vector<int> stepHistory_;
+    int dryRunCursor_ = 0;
+    int dryRunStart_ = 0;
+    QString stepDisplayText_;
+    QString stepClipText_;
+    int clipSwitch_ = 0;
+    int buttonWaitCount_ = 0;
+    bool displayFocusLost_ = false;
+};
+
+} // namespace qc
