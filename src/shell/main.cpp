@@ -2,27 +2,58 @@
 #include "platform/desktop/desktoptextfiles.h"
 #include "platform/desktop/qtmessagebox.h"
 #include "script/script.h"
+#include "shell/commandline.h"
+#include "shell/preview/preview.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTextStream>
+
+namespace {
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+int runOption(const qc::CommandLineOption option, const QStringList& args, int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    switch (option) {
+    case qc::CommandLineOption::Help:
+        out << qc::usageText();
+        return 0;
+    case qc::CommandLineOption::Version:
+        out << "quillcast " << QUILLCAST_VERSION << "\n";
+        return 0;
+    case qc::CommandLineOption::Preview:
+        return qc::preview::runPreview(args.mid(1), out, err);
+    case qc::CommandLineOption::None:
+        break;
+    }
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillcast"));
-    QApplication::setApplicationVersion(QStringLiteral(QUILLCAST_VERSION));
+    const QStringList args = argumentsOf(argc, argv);
+    if (const qc::CommandLineOption option = qc::commandLineOption(args); option != qc::CommandLineOption::None)
+        return runOption(option, args, argc, argv);
 
+    QApplication app(argc, argv);
     qc::DesktopTextFiles files;
     qc::DesktopFileExistence existence;
     qc::QtMessageBox messages;
     qc::Script script(files, existence, messages);
-
-    const QStringList args = QApplication::arguments().mid(1);
-    if (!args.isEmpty()) {
-        script.setLocation(qc::ScriptLocation::ofPath(args.join(u' ')));
-        script.load();
-    }
-    QTextStream(stdout) << script.content().title << ": " << script.content().lineCount()
-                        << " lines\n";
+    script.setLocation(qc::ScriptLocation::ofPath(qc::startupScriptArgument(args.join(u' '))));
+    script.load();
+    QTextStream(stdout) << script.content().title << ": " << script.content().lineCount() << " lines\n";
     return 0;
 }

@@ -1,0 +1,182 @@
+#include "shell/preview/preview.h"
+
+#include "platform/desktop/desktopfileexistence.h"
+#include "platform/desktop/desktoptextfiles.h"
+#include "presentation/clipboardoutput.h"
+#include "presentation/linecommands.h"
+#include "presentation/steppingengine.h"
+#include "script/cliptokens.h"
+#include "script/script.h"
+#include "settings/settingsfile.h"
+#include "shell/preview/previewoptions.h"
+#include "shell/preview/quietdesktop.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace qc::preview {
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+// The command families that are not part of the preview yet: their staged values are
+// dropped after each step, as their own clearing would.
+class DroppedCommands : public DisplayCommandsPort {
+public:
+    explicit DroppedCommands(std::function<void()> drop) : drop_(std::move(drop)) {}
+    void check() override {}
+    void apply() override {}
+    void clear() override { drop_(); }
+    void refreshShelterRect() override {}
+    void followShelter() override {}
+    void leaveShelter() override {}
+
+private:
+    std::function<void()> drop_;
+};
+
+QString jsonString(const QString& text)
+{
+    QString quoted = QStringLiteral("\"");
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case u'"': quoted += QStringLiteral("\\\""); break;
+        case u'\\': quoted += QStringLiteral("\\\\"); break;
+        case u'\n': quoted += QStringLiteral("\\n"); break;
+        case u'\r': quoted += QStringLiteral("\\r"); break;
+        case u'\t': quoted += QStringLiteral("\\t"); break;
+        default:
+            if (c.unicode() < 0x20)
+                quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
+            else
+                quoted += c;
+        }
+    }
+    return quoted + u'"';
+}
+
+// Texts leave the program with the desktop's line breaks.
+QString desktopText(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+int fail(QTextStream& err, const QString& message)
+{
+    err << "quillcast: --preview: " << message << Qt::endl;
+    return kUsageError;
+}
+
+} // namespace
+
+int runPreview(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    auto parsed = parsePreviewOptions(args);
+    if (auto* error = std::get_if<QString>(&parsed))
+        return fail(err, *error);
+    const PreviewOptions& options = std::get<PreviewOptions>(parsed);
+
+    DesktopTextFiles files;
+    DesktopFileExistence existence;
+    QuietMessageBox messages;
+    QuietScreen screen;
+    QuietFontProbe fonts;
+    QuietTimers timers;
+    QuietClipboard clipboard;
+    QuietFirstRunWindows firstRunWindows;
+
+    Settings settings;
+    SettingsFile(files, existence, messages, screen, fonts)
+        .read(settings, {QString(), QString(), QStringLiteral("0.000")}, firstRunWindows, options.settingLines);
+    if (!messages.messages.isEmpty())
+        return fail(err, QStringLiteral("a setting could not be read: %1").arg(options.settingLines.join(u' ')));
+
+    const QString scriptPath = QFileInfo(options.scriptPath).absoluteFilePath();
+    if (!existence.fileExists(scriptPath))
+        return fail(err, QStringLiteral("no script file '%1'").arg(options.scriptPath));
+    Script script(files, existence, messages);
+    script.setLocation(ScriptLocation::ofPath(scriptPath));
+    script.load();
+    if (!messages.messages.isEmpty())
+        return fail(err, QStringLiteral("cannot read script '%1'").arg(options.scriptPath));
+
+    const bool fullController = settings.integer(SettingKey::ShowTxtSimpleUse) == 0;
+    if (!fullController && options.actions) {
+        for (const Action& action : *options.actions) {
+            if (needsFullController(action.kind))
+                return fail(err, QStringLiteral("'%1' needs the full controller (ShowTxtSimpleUse=0)").arg(action.written));
+        }
+    }
+
+    ClipTokens tokens;
+    CommandStaging staging;
+    QuietWindows windows;
+    LineCommands lineCommands(staging, windows);
+    QuietDisplay display;
+    DroppedCommands displayCommands([&] {
+        staging.display.values.fill(QString());
+        staging.display.anyKeySet.clear();
+    });
+    DroppedCommands subCommands([&] {
+        for (auto& request : staging.sub.requests)
+            request.fill(QString());
+    });
+    DroppedCommands musicCommands([&] {
+        staging.music.values.fill(QString());
+        staging.music.anyKeySet.clear();
+    });
+    ClipboardOutput clipboardOutput(clipboard, settings);
+    SteppingEngine engine(script, settings, tokens, staging, lineCommands,
+                          SteppingPorts{display, displayCommands, subCommands, musicCommands, windows, clipboardOutput},
+                          timers);
+    script.setClearedHandler([&] { engine.forgetStepHistory(); });
+
+    // The show button: the controller opens, then the display window with the header.
+    QuietController controller(fullController);
+    engine.startRun(controller);
+    display.showText(script.content().header);
+
+    const ScriptContent& content = script.content();
+    out << "{\"lines\":" << content.lineCount() << ",\"title\":" << jsonString(content.title)
+        << ",\"header\":" << jsonString(desktopText(content.header))
+        << ",\"footer\":" << jsonString(desktopText(content.footer)) << "}\n";
+
+    const auto report = [&](const QString& written) {
+        out << "{\"action\":" << jsonString(written) << ",\"pointer\":" << engine.stepPointer()
+            << ",\"display\":" << jsonString(desktopText(display.shown)) << ",\"clipboard\":"
+            << (clipboard.lastPut ? jsonString(desktopText(*clipboard.lastPut)) : QStringLiteral("null"))
+            << "}\n";
+    };
+    const auto perform = [&](const Action& action) {
+        clipboard.lastPut.reset();
+        switch (action.kind) {
+        case ActionKind::Next: engine.next(); break;
+        case ActionKind::Back: engine.back(); break;
+        case ActionKind::Top: engine.top(); break;
+        case ActionKind::Bottom: engine.bottom(); break;
+        case ActionKind::NextOff: engine.nextWithoutClipboard(); break;
+        case ActionKind::BackOff: engine.backWithoutClipboard(); break;
+        case ActionKind::Jump:
+            controller.jump = action.jumpText;
+            engine.next();
+            break;
+        }
+        report(action.written);
+        timers.letTimePass();
+    };
+
+    if (options.actions) {
+        for (const Action& action : *options.actions)
+            perform(action);
+    } else {
+        const Action next{ActionKind::Next, QStringLiteral("next"), {}};
+        do {
+            perform(next);
+        } while (engine.stepPointer() != content.lineCount() + 1);
+    }
+    out.flush();
+    return 0;
+}
+
+} // namespace qc::preview

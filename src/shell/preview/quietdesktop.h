@@ -1,0 +1,105 @@
+#pragma once
+
+#include "platform/clipboard.h"
+#include "platform/fontprobe.h"
+#include "platform/messagebox.h"
+#include "platform/screen.h"
+#include "platform/timers.h"
+#include "presentation/staging.h"
+#include "presentation/steppingports.h"
+#include "settings/settingsfile.h"
+
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace qc::preview {
+
+// The desktop of the script preview: nothing is shown, played or copied. Each stand-in keeps
+// what the live program would have put on the screen or the clipboard, for the report.
+
+// A 1920 x 1080 screen at 96 DPI.
+class QuietScreen : public Screen {
+public:
+    int widthTwips() const override { return 28800; }
+    int heightTwips() const override { return 16200; }
+    double twipsPerPixel() const override { return 15.0; }
+};
+
+// Every face counts as installed.
+class QuietFontProbe : public FontProbe {
+public:
+    QString selectedFamily(const QString& requested) const override { return requested; }
+};
+
+// Messages are kept for the caller to report.
+class QuietMessageBox : public MessageBox {
+public:
+    void show(const QString& text, const QString& /*title*/) override { messages << text; }
+    QStringList messages;
+};
+
+// Timers tick only when the preview lets time pass.
+class QuietTimers : public Timers {
+public:
+    std::unique_ptr<Timer> create(int intervalMs, std::function<void()> onTick) override;
+    // As much time as the operator leaves between two presses: every timer ticks until it
+    // stops by itself (at most a few times).
+    void letTimePass();
+
+private:
+    class QuietTimer;
+    std::vector<QuietTimer*> timers_;
+};
+
+// The operator windows as designed, for the first-run placement.
+class QuietFirstRunWindows : public FirstRunWindows {
+public:
+    OperatorWindowSizes measure(int displayWidth, int displayHeight) override;
+};
+
+class QuietDisplay : public StepDisplay {
+public:
+    void showText(const QString& text) override { shown = text; }
+    void returnFocusToController() override {}
+    QString shown;
+};
+
+class QuietController : public StepController {
+public:
+    explicit QuietController(bool full) : full_(full) {}
+    void showPointer(int) override {}
+    void showTotal(int) override {}
+    bool hasJumpBox() const override { return full_; }
+    QString jumpText() const override { return jump; }
+    void clearJump() override { jump.clear(); }
+    void showClipSwitch(int) override {}
+    QString jump;
+
+private:
+    bool full_;
+};
+
+// No script window is ever loaded here, so every show state is "not loaded".
+class QuietWindows : public PresentationWindows, public ShowStates {
+public:
+    void unloadMusicPanel() override {}
+    void hideMusicPanel() override {}
+    void unloadSubDisplay(int) override {}
+    void hideSubDisplay(int) override {}
+    void restoreDisplayWindow() override {}
+    void restoreController() override {}
+    int subShowState(int) const override { return 0; }
+    int panelShowState() const override { return 0; }
+};
+
+// Remembers the last text put; emptying it is not a put.
+class QuietClipboard : public Clipboard {
+public:
+    void clear() override {}
+    void putText(const QString& value) override { lastPut = value; }
+    std::optional<QString> lastPut;
+};
+
+} // namespace qc::preview
