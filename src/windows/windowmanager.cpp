@@ -294,6 +294,11 @@ bool WindowManager::isControllerLoaded() const
     return registry_.isLoaded(windowname::kController) || registry_.isLoaded(windowname::kSimpleController);
 }
 
+bool WindowManager::isLoaded(const QString& name) const
+{
+    return registry_.isLoaded(name);
+}
+
 void WindowManager::moveOnScreen(const QString& name)
 {
     Window* window = registry_.find(name);

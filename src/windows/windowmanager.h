@@ -68,6 +68,7 @@ public:
     void loadOperatorWindows();
     void unloadOperatorWindows();
     bool isControllerLoaded() const;
+    bool isLoaded(const QString& name) const;
 
     // Pulls a loaded window back inside the screen without resizing it. Sub displays and the
     // music panel only while recorded as loaded.

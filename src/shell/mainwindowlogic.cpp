@@ -1,0 +1,241 @@
+#include "shell/mainwindowlogic.h"
+
+#include "platform/commondialogs.h"
+#include "presentation/voicesoftware.h"
+#include "script/numbers.h"
+#include "script/screengeometry.h"
+#include "script/script.h"
+#include "settings/settings.h"
+#include "shell/programvalues.h"
+#include "windows/windowmanager.h"
+#include "windows/windownames.h"
+
+namespace qc {
+
+namespace {
+
+using K = SettingKey;
+
+WindowState stateOfText(const QString& text)
+{
+    try {
+        const int value = int16OfText(text);
+        if (value == 1)
+            return WindowState::Minimized;
+        if (value == 2)
+            return WindowState::Maximized;
+    } catch (const NumberOverflow&) {
+    }
+    return WindowState::Normal;
+}
+
+} // namespace
+
+MainWindowLogic::MainWindowLogic(MainWindowView& view, Parts parts, Services services)
+    : view_(view), parts_(parts), services_(std::move(services))
+{
+}
+
+void MainWindowLogic::keepOnScreen()
+{
+    const WindowRect rect = view_.rect();
+    const QString left = keepLeftOnScreen(QString::number(rect.left), QString::number(rect.width), services_.screen);
+    const QString top = keepTopOnScreen(QString::number(rect.top), QString::number(rect.height), services_.screen);
+    view_.moveTo(int(numberOfText(left)), int(numberOfText(top)));
+}
+
+void MainWindowLogic::onLoad()
+{
+    if (parts_.flags.firstRun)
+        return;
+    const Settings& settings = parts_.settings;
+    loadLeft_ = settings.text(K::Win00Left);
+    loadTop_ = settings.text(K::Win00Top);
+    view_.moveTo(int(numberOfText(loadLeft_)), int(numberOfText(loadTop_)));
+    keepOnScreen();
+    const WindowRect rect = view_.rect();
+    fixedWidth_ = rect.width;
+    fixedHeight_ = rect.height;
+    view_.setWindowState(stateOfText(settings.text(K::Win00State)));
+    view_.showScriptTotals(parts_.script.content().lineCount(), parts_.script.location().fileName);
+    if (parts_.script.location().path.isEmpty() && !parts_.flags.hiddenToTray) {
+        view_.showWindow();
+        view_.focusButton(MainButton::Read);
+    }
+}
+
+void MainWindowLogic::onResize()
+{
+    if (parts_.flags.firstRun)
+        return;
+    if (view_.windowState() == WindowState::Maximized)
+        view_.setWindowState(WindowState::Normal);
+    if (view_.windowState() == WindowState::Normal) {
+        const WindowRect rect = view_.rect();
+        if (rect.width != fixedWidth_ || rect.height != fixedHeight_)
+            view_.resizeTo(fixedWidth_, fixedHeight_);
+        return;
+    }
+    // Minimised into the tray only where the tray icon can bring it back.
+    if (parts_.settings.integer(K::TaskUse) == 1 && parts_.flags.trayIconAdded) {
+        parts_.flags.hiddenToTray = true;
+        view_.hideWindow();
+    }
+}
+
+void MainWindowLogic::onQueryUnload()
+{
+    if (parts_.flags.firstRun)
+        return;
+    Settings& settings = parts_.settings;
+    settings.setText(K::Win00State, parts_.flags.hiddenToTray
+                                        ? QStringLiteral("1")
+                                        : QString::number(int(view_.windowState())));
+    view_.setWindowState(WindowState::Normal);
+    const WindowRect rect = view_.rect();
+    const QString left = keepLeftOnScreen(QString::number(rect.left), QString::number(rect.width), services_.screen);
+    const QString top = keepTopOnScreen(QString::number(rect.top), QString::number(rect.height), services_.screen);
+    // A window in the very corner was most likely never really placed: keep where it opened.
+    if (numberOfText(left) < 1 && numberOfText(top) < 1) {
+        settings.setText(K::Win00Left, loadLeft_);
+        settings.setText(K::Win00Top, loadTop_);
+    } else {
+        settings.setText(K::Win00Left, left);
+        settings.setText(K::Win00Top, top);
+    }
+    view_.hideWindow();
+}
+
+void MainWindowLogic::onUnload()
+{
+    if (parts_.flags.firstRun)
+        return;
+    services_.shutdown();
+}
+
+void MainWindowLogic::click(MainButton button)
+{
+    view_.focusButton(button);
+    switch (button) {
+    case MainButton::Read: read(); break;
+    case MainButton::Show: showPresentation(); break;
+    case MainButton::Config: config(); break;
+    case MainButton::Voice: voice(); break;
+    case MainButton::About: about(); break;
+    case MainButton::Clear: clear(); break;
+    case MainButton::Off: quit(); break;
+    }
+}
+
+bool MainWindowLogic::onKeyPress(QChar key)
+{
+    switch (key.toLower().unicode()) {
+    case 27:
+        parts_.values.quitting = true;
+        parts_.windows.closeMainWindow();
+        return true;
+    case u'v': click(MainButton::Config); return true;
+    case u'c': click(MainButton::Show); return true;
+    case u'x': click(MainButton::Read); return true;
+    case u'b': click(MainButton::Off); return true;
+    default: return false;
+    }
+}
+
+void MainWindowLogic::onBackgroundClick()
+{
+    keepOnScreen();
+}
+
+void MainWindowLogic::beginScriptLoad()
+{
+    parts_.flags.trayLocked = true;
+    view_.hideWindow();
+}
+
+void MainWindowLogic::endScriptLoad(int lineCount, const QString& fileName)
+{
+    view_.showScriptTotals(lineCount, fileName);
+    view_.showWindow();
+    view_.focusButton(MainButton::Show);
+    parts_.flags.trayLocked = false;
+}
+
+void MainWindowLogic::onFilesDropped(const QStringList& paths)
+{
+    QString initDir = parts_.settings.text(K::InitDir);
+    const QString dropped = pickDroppedFileByExtension(paths, QStringLiteral("txt"));
+    if (dropped.isEmpty()) {
+        view_.showWindow();
+        return;
+    }
+    openDroppedScript(dropped, parts_.script, initDir, *this);
+    parts_.settings.setText(K::InitDir, initDir);
+}
+
+void MainWindowLogic::read()
+{
+    beginScriptLoad();
+    const std::optional<QString> chosen =
+        services_.dialogs.openFile(kScriptFileFilter, parts_.settings.text(K::InitDir));
+    if (!chosen) {
+        view_.showWindow();
+        parts_.flags.trayLocked = false;
+        return;
+    }
+    parts_.script.setLocation(ScriptLocation::ofPath(*chosen));
+    if (!parts_.script.location().folder.isEmpty())
+        parts_.settings.setText(K::InitDir, parts_.script.location().folder);
+    parts_.script.load();
+    endScriptLoad(parts_.script.content().lineCount(), parts_.script.location().fileName);
+}
+
+void MainWindowLogic::showPresentation()
+{
+    WindowManager& windows = parts_.windows;
+    const bool simple = parts_.settings.integer(K::ShowTxtSimpleUse) == 1;
+    if (simple)
+        windows.openSimpleController();
+    else
+        windows.openController();
+    // Without a controller nothing could bring this window back: it stays.
+    if (!windows.isControllerLoaded())
+        return;
+    windows.openDisplayWindow();
+    windows.restoreController();
+    parts_.voice.startOnShow();
+    view_.hideWindow();
+}
+
+void MainWindowLogic::config()
+{
+    parts_.windows.openSettingsDialog();
+    if (parts_.windows.isLoaded(windowname::kSettingsDialog))
+        view_.hideWindow();
+}
+
+void MainWindowLogic::voice()
+{
+    parts_.voice.startFromButton();
+}
+
+void MainWindowLogic::about()
+{
+    parts_.windows.openAboutDialog();
+    if (parts_.windows.isLoaded(windowname::kAboutDialog))
+        view_.hideWindow();
+}
+
+void MainWindowLogic::clear()
+{
+    parts_.script.clear();
+    parts_.script.setLocation({});
+    view_.showScriptTotals(0, QString());
+}
+
+void MainWindowLogic::quit()
+{
+    parts_.windows.closeMainWindow();
+}
+
+} // namespace qc

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "script/droppedscript.h"
+#include "windows/window.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace qc {
+
+class CommonDialogs;
+class Screen;
+class Script;
+class Settings;
+class VoiceSoftware;
+class WindowManager;
+struct ProgramValues;
+struct WindowFlags;
+
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+
+enum class MainButton { Read, Show, Config, Voice, About, Clear, Off };
+
+// The main window as its handlers see it.
+class MainWindowView {
+public:
+    virtual ~MainWindowView() = default;
+    virtual WindowRect rect() const = 0;
+    virtual void moveTo(int left, int top) = 0;
+    virtual void resizeTo(int width, int height) = 0;
+    virtual WindowState windowState() const = 0;
+    virtual void setWindowState(WindowState state) = 0;
+    virtual void showWindow() = 0;
+    virtual void hideWindow() = 0;
+    virtual void showScriptTotals(int lineCount, const QString& fileName) = 0;
+    virtual void focusButton(MainButton button) = 0;
+};
+
+inline const QString kScriptFileFilter = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|すべて(*.*)|*.*");
+
+// The main window's rules: where it opens and what it records when it closes, its buttons,
+// keys and dropped files.
+class MainWindowLogic : public ScriptLoadView {
+public:
+    struct Parts {
+        Settings& settings;
+        Script& script;
+        WindowManager& windows;
+        ProgramValues& values;
+        WindowFlags& flags;
+        VoiceSoftware& voice;
+    };
+    struct Services {
+        CommonDialogs& dialogs;
+        const Screen& screen;
+        // The orderly end of the program, when the window has unloaded.
+        std::function<void()> shutdown;
+    };
+
+    MainWindowLogic(MainWindowView& view, Parts parts, Services services);
+
+    void onLoad();
+    void onResize();
+    void onQueryUnload();
+    void onUnload();
+    // A key typed anywhere in the window; true when it was used.
+    bool onKeyPress(QChar key);
+    void onBackgroundClick();
+    void onFilesDropped(const QStringList& paths);
+
+    void read();
+    void showPresentation();
+    void config();
+    void voice();
+    void about();
+    void clear();
+    void quit();
+
+    void beginScriptLoad() override;
+    void endScriptLoad(int lineCount, const QString& fileName) override;
+
+private:
+    void click(MainButton button);
+    void keepOnScreen();
+
+    MainWindowView& view_;
+    Parts parts_;
+    Services services_;
+    int fixedWidth_ = 0;
+    int fixedHeight_ = 0;
+    QString loadLeft_;
+    QString loadTop_;
+};
+
+} // namespace qc
