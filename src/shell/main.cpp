@@ -1,7 +1,4 @@
-#include "platform/desktop/desktopfileexistence.h"
-#include "platform/desktop/desktoptextfiles.h"
-#include "platform/desktop/qtmessagebox.h"
-#include "script/script.h"
+#include "shell/application.h"
 #include "shell/commandline.h"
 #include "shell/preview/preview.h"
 
@@ -19,7 +16,7 @@ QStringList argumentsOf(int argc, char* argv[])
     return args;
 }
 
-int runOption(const qc::CommandLineOption option, const QStringList& args, int argc, char* argv[])
+int runOption(qc::CommandLineOption option, const QStringList& args, int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
@@ -48,12 +45,10 @@ int main(int argc, char* argv[])
         return runOption(option, args, argc, argv);
 
     QApplication app(argc, argv);
-    qc::DesktopTextFiles files;
-    qc::DesktopFileExistence existence;
-    qc::QtMessageBox messages;
-    qc::Script script(files, existence, messages);
-    script.setLocation(qc::ScriptLocation::ofPath(qc::startupScriptArgument(args.join(u' '))));
-    script.load();
-    QTextStream(stdout) << script.content().title << ": " << script.content().lineCount() << " lines\n";
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Quillcast"));
+    QApplication::setApplicationVersion(QStringLiteral(QUILLCAST_VERSION));
+    // Operator windows hide while others are in front; only the program's own end quits.
+    QApplication::setQuitOnLastWindowClosed(false);
+    qc::Application application(args);
+    return application.run();
 }

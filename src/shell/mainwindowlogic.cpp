@@ -53,9 +53,6 @@ void MainWindowLogic::onLoad()
     loadTop_ = settings.text(K::Win00Top);
     view_.moveTo(int(numberOfText(loadLeft_)), int(numberOfText(loadTop_)));
     keepOnScreen();
-    const WindowRect rect = view_.rect();
-    fixedWidth_ = rect.width;
-    fixedHeight_ = rect.height;
     view_.setWindowState(stateOfText(settings.text(K::Win00State)));
     view_.showScriptTotals(parts_.script.content().lineCount(), parts_.script.location().fileName);
     if (parts_.script.location().path.isEmpty() && !parts_.flags.hiddenToTray) {
@@ -71,9 +68,7 @@ void MainWindowLogic::onResize()
     if (view_.windowState() == WindowState::Maximized)
         view_.setWindowState(WindowState::Normal);
     if (view_.windowState() == WindowState::Normal) {
-        const WindowRect rect = view_.rect();
-        if (rect.width != fixedWidth_ || rect.height != fixedHeight_)
-            view_.resizeTo(fixedWidth_, fixedHeight_);
+        view_.keepFixedSize();
         return;
     }
     // Minimised into the tray only where the tray icon can bring it back.

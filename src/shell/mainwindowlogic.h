@@ -19,8 +19,6 @@ class WindowManager;
 struct ProgramValues;
 struct WindowFlags;
 
-enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
-
 enum class MainButton { Read, Show, Config, Voice, About, Clear, Off };
 
 // The main window as its handlers see it.
@@ -29,7 +27,8 @@ public:
     virtual ~MainWindowView() = default;
     virtual WindowRect rect() const = 0;
     virtual void moveTo(int left, int top) = 0;
-    virtual void resizeTo(int width, int height) = 0;
+    // Puts the window back to its fixed size (it cannot be resized).
+    virtual void keepFixedSize() = 0;
     virtual WindowState windowState() const = 0;
     virtual void setWindowState(WindowState state) = 0;
     virtual void showWindow() = 0;
@@ -88,8 +87,6 @@ private:
     MainWindowView& view_;
     Parts parts_;
     Services services_;
-    int fixedWidth_ = 0;
-    int fixedHeight_ = 0;
     QString loadLeft_;
     QString loadTop_;
 };

@@ -6,6 +6,8 @@
 
 namespace qc {
 
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+
 // A window's outer frame in twips.
 struct WindowRect {
     int left = 0;

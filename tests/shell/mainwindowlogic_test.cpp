@@ -28,11 +28,7 @@ public:
         rectNow.left = left;
         rectNow.top = top;
     }
-    void resizeTo(int width, int height) override
-    {
-        rectNow.width = width;
-        rectNow.height = height;
-    }
+    void keepFixedSize() override { ++sizeKept; }
     WindowState windowState() const override { return state; }
     void setWindowState(WindowState s) override { state = s; }
     void showWindow() override { visible = true; }
@@ -48,6 +44,7 @@ public:
     bool visible = false;
     QString totals;
     std::optional<MainButton> focused;
+    int sizeKept = 0;
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -135,12 +132,12 @@ TEST_F(MainWindowTest, HiddenInTheTrayIsRememberedAsMinimised)
 TEST_F(MainWindowTest, ResizingSnapsBackAndMinimisingUsesTheTrayOnlyWhenThere)
 {
     logic.onLoad();
-    view.resizeTo(9000, 9000);
     logic.onResize();
-    EXPECT_EQ(view.rectNow.width, 5490);
+    EXPECT_EQ(view.sizeKept, 1);
     view.state = WindowState::Maximized;
     logic.onResize();
     EXPECT_EQ(view.state, WindowState::Normal);
+    EXPECT_EQ(view.sizeKept, 2);
 
     settings.setInteger(K::TaskUse, 1);
     view.visible = true;

@@ -1,0 +1,94 @@
+#include "shell/application.h"
+
+#include "shell/programfolder.h"
+#include "shell/qtmainwindow.h"
+#include "shell/qtsplash.h"
+#include "tray/qtaboutdialog.h"
+#include "windows/qt/widgetwindow.h"
+#include "windows/windownames.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace qc {
+
+namespace {
+
+QString programFolder(const FileExistence& existence)
+{
+    return chooseProgramFolder({qEnvironmentVariable("QUILLCAST_HOME"), QCoreApplication::applicationDirPath(),
+                                QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                                [&](const QString& path) { return existence.fileExists(path); }});
+}
+
+} // namespace
+
+Application::Application(QStringList arguments)
+    : arguments_(std::move(arguments)),
+      lifecycle_({values_, settings_, settingsFile_, script_, windows_, firstRun_},
+                 {singleInstance_, messages_, osVersion_, existence_, [this] { endProgram(); }})
+{
+    registerWindows();
+}
+
+Application::~Application()
+{
+    // The program has ended: windows still open go without running their closing handlers.
+    registry_.abandonAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Application::endProgram()
+{
+    QCoreApplication::exit(0);
+}
+
+void Application::registerWindows()
+{
+    const auto unloadByName = [this](const QString& name) { return [this, name] { registry_.unloadByName(name); }; };
+
+    loader_.add(windowname::kSplash, [this] {
+        auto* splash = new QtSplash(screen_, timers_,
+                                    {[this] { endProgram(); },
+                                     [this] { registry_.unloadByName(windowname::kSplash); },
+                                     [this](bool minimised) {
+                                         lifecycle_.initialize(programFolder(existence_), arguments_.join(u' '),
+                                                               QDir::currentPath(), minimised);
+                                     }});
+        splash->logic().onLoad();
+        return std::make_unique<WidgetWindow>(splash, screen_, [] {});
+    });
+
+    loader_.add(windowname::kMain, [this, unloadByName] {
+        auto* window = new QtMainWindow(screen_, {settings_, script_, windows_, values_, flags_, voice_},
+                                        {dialogs_, screen_, [this] { lifecycle_.shutdown(); }});
+        window->setCloseBoxHandler(unloadByName(windowname::kMain));
+        window->logic().onLoad();
+        return std::make_unique<WidgetWindow>(window, screen_, [window] {
+            window->logic().onQueryUnload();
+            window->logic().onUnload();
+        });
+    });
+
+    loader_.add(windowname::kAboutDialog, [this, unloadByName] {
+        auto* dialog = new QtAboutDialog(screen_, windows_, values_, flags_);
+        dialog->setCloseBoxHandler(unloadByName(windowname::kAboutDialog));
+        dialog->logic().onLoad();
+        return std::make_unique<WidgetWindow>(dialog, screen_, [dialog] {
+            dialog->logic().onQueryUnload();
+            dialog->logic().onUnload();
+        });
+    });
+
+    for (const QString& name : {windowname::kTimerWindow, windowname::kMusicEngine})
+        loader_.add(name, [] { return std::make_unique<FacelessWindow>(); });
+}
+
+int Application::run()
+{
+    registry_.ensureLoaded(windowname::kSplash)->show();
+    return QCoreApplication::exec();
+}
+
+} // namespace qc

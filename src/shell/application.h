@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/desktop/desktopfileexistence.h"
+#include "platform/desktop/desktopshellopen.h"
+#include "platform/desktop/desktoptextfiles.h"
+#include "platform/desktop/lockfilesingleinstance.h"
+#include "platform/desktop/qtcommondialogs.h"
+#include "platform/desktop/qtfontprobe.h"
+#include "platform/desktop/qtmessagebox.h"
+#include "platform/desktop/qtscreen.h"
+#include "platform/desktop/qttimers.h"
+#include "platform/desktop/unameosversion.h"
+#include "presentation/voicesoftware.h"
+#include "script/script.h"
+#include "settings/settingsfile.h"
+#include "shell/lifecycle.h"
+#include "shell/programvalues.h"
+#include "windows/factorywindowloader.h"
+#include "windows/firstrunmeasure.h"
+#include "windows/windowmanager.h"
+#include "windows/windowregistry.h"
+
+#include <QStringList>
+
+namespace qc {
+
+// The program put together: every part is made here, once, and handed the others it needs.
+class Application {
+public:
+    explicit Application(QStringList arguments);
+    ~Application();
+
+    // Shows the splash and runs until the program ends; the exit status.
+    int run();
+
+private:
+    void registerWindows();
+    void endProgram();
+
+    QStringList arguments_;
+
+    DesktopTextFiles files_;
+    DesktopFileExistence existence_;
+    QtMessageBox messages_;
+    QtScreen screen_;
+    QtFontProbe fonts_;
+    QtTimers timers_;
+    LockFileSingleInstance singleInstance_;
+    UnameOsVersion osVersion_;
+    QtCommonDialogs dialogs_;
+    DesktopShellOpen shell_;
+
+    ProgramValues values_;
+    WindowFlags flags_;
+    Settings settings_;
+    Script script_{files_, existence_, messages_};
+    ShowStateRecords showStates_;
+    FactoryWindowLoader loader_;
+    WindowRegistry registry_{loader_};
+    WindowManager windows_{registry_, showStates_, settings_, screen_};
+    SettingsFile settingsFile_{files_, existence_, messages_, screen_, fonts_};
+    VoiceSoftware voice_{shell_, messages_, settings_};
+    FirstRunMeasure firstRun_{windows_, registry_, flags_};
+    Lifecycle lifecycle_;
+};
+
+} // namespace qc

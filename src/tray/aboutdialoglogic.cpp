@@ -1,0 +1,57 @@
+#include "tray/aboutdialoglogic.h"
+
+#include "platform/screen.h"
+#include "shell/programvalues.h"
+#include "windows/windowmanager.h"
+
+#include <cmath>
+
+namespace qc {
+
+AboutDialogLogic::AboutDialogLogic(AboutDialogView& view, WindowManager& windows, ProgramValues& values,
+                                   const WindowFlags& flags, const Screen& screen)
+    : view_(view), windows_(windows), values_(values), flags_(flags), screen_(screen)
+{
+}
+
+void AboutDialogLogic::onLoad()
+{
+    if (flags_.firstRun)
+        return;
+    view_.restoreNormal();
+    const WindowRect rect = view_.rect();
+    view_.moveTo(int(std::floor((screen_.widthTwips() - rect.width) * 0.5)),
+                 int(std::floor((screen_.heightTwips() - rect.height) * 0.5)));
+}
+
+void AboutDialogLogic::onOk()
+{
+    windows_.closeAboutDialog();
+}
+
+bool AboutDialogLogic::onKeyPress(QChar key)
+{
+    if (key != QChar(27))
+        return false;
+    values_.quitting = true;
+    windows_.closeAboutDialog();
+    windows_.closeMainWindow();
+    return true;
+}
+
+void AboutDialogLogic::onQueryUnload()
+{
+    if (flags_.firstRun)
+        return;
+    view_.restoreNormal();
+    view_.hideWindow();
+}
+
+void AboutDialogLogic::onUnload()
+{
+    if (flags_.firstRun || values_.quitting)
+        return;
+    windows_.restoreMainWindow();
+}
+
+} // namespace qc

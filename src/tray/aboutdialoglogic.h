@@ -1,0 +1,47 @@
+#pragma once
+
+#include "windows/window.h"
+
+namespace qc {
+
+class Screen;
+class WindowManager;
+struct ProgramValues;
+struct WindowFlags;
+
+inline const QString kAboutTitle = QStringLiteral("about");
+inline const QString kVersionText = QStringLiteral("Version 2.11");
+inline const QString kReleaseDateText = QStringLiteral("Jul. 20, 2015");
+inline const QString kMakerText = QStringLiteral("Quillcast developers");
+
+// The about dialog as its handlers see it.
+class AboutDialogView {
+public:
+    virtual ~AboutDialogView() = default;
+    virtual WindowRect rect() const = 0;
+    virtual void moveTo(int left, int top) = 0;
+    virtual void restoreNormal() = 0;
+    virtual void hideWindow() = 0;
+};
+
+// frmMi80: centred when it opens; OK or the close box return to the main window, Esc quits.
+class AboutDialogLogic {
+public:
+    AboutDialogLogic(AboutDialogView& view, WindowManager& windows, ProgramValues& values,
+                     const WindowFlags& flags, const Screen& screen);
+
+    void onLoad();
+    void onOk();
+    bool onKeyPress(QChar key);
+    void onQueryUnload();
+    void onUnload();
+
+private:
+    AboutDialogView& view_;
+    WindowManager& windows_;
+    ProgramValues& values_;
+    const WindowFlags& flags_;
+    const Screen& screen_;
+};
+
+} // namespace qc
