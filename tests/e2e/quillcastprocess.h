@@ -1,0 +1,51 @@
+#pragma once
+
+#include "xsession.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace qc::e2e {
+
+// The real program started as a user starts it, with its own program folder.
+class QuillcastProcess {
+public:
+    QuillcastProcess(const XSession& session, const QString& programFolder, const QStringList& args = {})
+    {
+        QProcessEnvironment environment = session.environment();
+        environment.insert(QStringLiteral("QUILLCAST_HOME"), programFolder);
+        process_.setProcessEnvironment(environment);
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start(QStringLiteral(QUILLCAST_BIN), args);
+        process_.waitForStarted(10000);
+    }
+
+    ~QuillcastProcess()
+    {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(5000);
+        }
+    }
+
+    bool isRunning() const { return process_.state() != QProcess::NotRunning; }
+
+    // The exit status once it ended by itself, or nullopt when it is still running.
+    std::optional<int> waitForExit(int timeoutMs = 10000)
+    {
+        if (!process_.waitForFinished(timeoutMs) || process_.exitStatus() != QProcess::NormalExit)
+            return std::nullopt;
+        return process_.exitCode();
+    }
+
+    void killHard()
+    {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+
+private:
+    QProcess process_;
+};
+
+} // namespace qc::e2e

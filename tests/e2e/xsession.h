@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <optional>
+
+namespace qc::e2e {
+
+struct Geometry {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// A private X display (Xvfb) and the tools a user would use on it: xdotool for windows and
+// keys, xclip for the clipboard, xwd and ImageMagick for pixels.
+class XSession {
+public:
+    XSession();
+    ~XSession();
+
+    bool isRunning() const { return !display_.isEmpty(); }
+    const QString& display() const { return display_; }
+    QProcessEnvironment environment() const;
+
+    // Runs a tool on the display; its standard output, or nullopt when it failed.
+    std::optional<QString> tool(const QString& program, const QStringList& args, int timeoutMs = 10000) const;
+
+    // Visible windows whose title matches the pattern, waiting up to the timeout for one.
+    QStringList waitForWindows(const QString& titlePattern, int timeoutMs = 10000) const;
+    QStringList windows(const QString& titlePattern) const;
+    std::optional<Geometry> geometry(const QString& window) const;
+    // Focuses the window and types the keys (xdotool key names).
+    void key(const QString& window, const QStringList& keys) const;
+    // The colour of one pixel of a window as "#RRGGBB".
+    QString pixel(const QString& window, int x, int y) const;
+    QString clipboard() const;
+
+private:
+    QProcess server_;
+    QString display_;
+    QTemporaryDir runtimeDir_;
+};
+
+} // namespace qc::e2e
