@@ -9,20 +9,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QStandardPaths>
 
 namespace qc {
-
-namespace {
-
-QString programFolder(const FileExistence& existence)
-{
-    return chooseProgramFolder({qEnvironmentVariable("QUILLCAST_HOME"), QCoreApplication::applicationDirPath(),
-                                QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-                                [&](const QString& path) { return existence.fileExists(path); }});
-}
-
-} // namespace
 
 Application::Application(QStringList arguments)
     : arguments_(std::move(arguments)),
@@ -53,7 +41,7 @@ void Application::registerWindows()
                                     {[this] { endProgram(); },
                                      [this] { registry_.unloadByName(windowname::kSplash); },
                                      [this](bool minimised) {
-                                         lifecycle_.initialize(programFolder(existence_), arguments_.join(u' '),
+                                         lifecycle_.initialize(currentProgramFolder([this](const QString& path) { return existence_.fileExists(path); }), arguments_.join(u' '),
                                                                QDir::currentPath(), minimised);
                                      }});
         splash->logic().onLoad();

@@ -1,5 +1,8 @@
 #include "shell/programfolder.h"
 
+#include <QCoreApplication>
+#include <QStandardPaths>
+
 namespace qc {
 
 QString withTrailingSeparator(const QString& folder)
@@ -17,6 +20,13 @@ QString chooseProgramFolder(const ProgramFolderSources& sources)
     if (!portable.isEmpty() && sources.fileExists(portable + kSettingsFileName))
         return portable;
     return withTrailingSeparator(sources.configHome) + QStringLiteral("quillcast/");
+}
+
+QString currentProgramFolder(const std::function<bool(const QString& path)>& fileExists)
+{
+    return chooseProgramFolder({qEnvironmentVariable("QUILLCAST_HOME"), QCoreApplication::applicationDirPath(),
+                                QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                                fileExists});
 }
 
 } // namespace qc

@@ -19,6 +19,9 @@ struct ProgramFolderSources {
 // configuration folder.
 QString chooseProgramFolder(const ProgramFolderSources& sources);
 
+// The program folder of this running program, from its environment.
+QString currentProgramFolder(const std::function<bool(const QString& path)>& fileExists);
+
 // A folder text that ends in exactly one "/" ("" stays "").
 QString withTrailingSeparator(const QString& folder);
 

@@ -30,20 +30,12 @@ private:
 // name so that loading and unloading it works as for any other window.
 class FacelessWindow : public Window {
 public:
-    explicit FacelessWindow(std::function<void()> onClose = {}) : onClose_(std::move(onClose)) {}
     void show() override {}
     void hide() override {}
     void restore() override {}
     WindowRect rect() const override { return {}; }
     void moveTo(int, int) override {}
-    void runCloseHandlers() override
-    {
-        if (onClose_)
-            onClose_();
-    }
-
-private:
-    std::function<void()> onClose_;
+    void runCloseHandlers() override {}
 };
 
 } // namespace qc

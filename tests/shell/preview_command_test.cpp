@@ -96,6 +96,22 @@ TEST_F(PreviewCommand, ActionsAndSettings)
     EXPECT_EQ(object(result.lines[3])["display"].toString(), "Soon\n");
 }
 
+TEST_F(PreviewCommand, ReadsTheProgramsSettingsFileBeforeTheOverrides)
+{
+    QFile ini(dir.filePath(QStringLiteral("QCST.INI")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[QCST]\r\nShowTxtBreak=1\r\nShowTxtClipSpace=...\r\n");
+    ini.close();
+    const QString script = writeScript(kScript);
+
+    const Result fromFile = run({"--preview", script, "--actions", "next"});
+    ASSERT_EQ(fromFile.exitCode, 0) << fromFile.errors.toStdString();
+    EXPECT_EQ(object(fromFile.lines[1])["display"].toString(), "Hello\nthere\n");    // one line a step
+
+    const Result overridden = run({"--preview", script, "--set", "ShowTxtBreak=0", "--actions", "next"});
+    EXPECT_EQ(object(overridden.lines[1])["clipboard"].toString(), "Hello\nthere\nWorld...!\n");
+}
+
 TEST_F(PreviewCommand, ErrorsGoToStandardErrorOnly)
 {
     const QString script = writeScript(kScript);

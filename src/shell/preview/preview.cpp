@@ -9,6 +9,7 @@
 #include "script/script.h"
 #include "settings/settingsfile.h"
 #include "shell/preview/previewoptions.h"
+#include "shell/programfolder.h"
 #include "shell/preview/quietdesktop.h"
 
 #include <QFileInfo>
@@ -86,9 +87,12 @@ int runPreview(const QStringList& args, QTextStream& out, QTextStream& err)
     QuietClipboard clipboard;
     QuietFirstRunWindows firstRunWindows;
 
+    // The settings the program would use: its settings file, then the overrides.
+    const QString programFolder = currentProgramFolder([&](const QString& path) { return existence.fileExists(path); });
     Settings settings;
     SettingsFile(files, existence, messages, screen, fonts)
-        .read(settings, {QString(), QString(), QStringLiteral("0.000")}, firstRunWindows, options.settingLines);
+        .read(settings, {programFolder + kSettingsFileName, programFolder, QStringLiteral("0.000")},
+              firstRunWindows, options.settingLines);
     if (!messages.messages.isEmpty())
         return fail(err, QStringLiteral("a setting could not be read: %1").arg(options.settingLines.join(u' ')));
 
