@@ -90,6 +90,19 @@ TEST_F(DesktopFiles, AWriteIntoAMissingFolderFails)
     EXPECT_FALSE(files.writeLines(path("no/such/folder/QCST.INI"), {"new"}));
 }
 
+TEST_F(DesktopFiles, TheOldFileIsReplacedWholeNotOverwritten)
+{
+    ASSERT_TRUE(files.writeLines(path("QCST.INI"), {"[QCST]", "ShowTxtBreak=1"}));
+    QFile reader(path("QCST.INI"));
+    ASSERT_TRUE(reader.open(QIODevice::ReadOnly));
+    // The new file is written beside the old one and then takes its name, so whoever had
+    // the old one open, or whatever ends the program meanwhile, sees a whole file.
+    ASSERT_TRUE(files.writeLines(path("QCST.INI"), {"[QCST]", "ShowTxtBreak=7"}));
+    EXPECT_EQ(reader.readAll(), "[QCST]\r\nShowTxtBreak=1\r\n");
+    EXPECT_EQ(readBytes("QCST.INI"), "[QCST]\r\nShowTxtBreak=7\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"QCST.INI"}));
+}
+
 TEST_F(DesktopFiles, AFailedWriteLeavesTheOldFile)
 {
     if (geteuid() == 0)

@@ -1,0 +1,58 @@
+#include "windows/qt/widgetwindow.h"
+
+#include "doubles/fakescreen.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace qc {
+namespace {
+
+TEST(WidgetWindowVerbs, ShowHideRestoreMoveAndClose)
+{
+    test::FakeScreen screen;
+    auto* widget = new QWidget;
+    widget->resize(200, 100);
+    QPointer<QWidget> watch(widget);
+    int closed = 0;
+    {
+        WidgetWindow window(widget, screen, [&] { ++closed; });
+        window.show();
+        EXPECT_TRUE(widget->isVisible());
+        window.moveTo(1500, 1200);
+        EXPECT_EQ(window.rect().left, 1500);
+        EXPECT_EQ(window.rect().top, 1200);
+        // The outer frame counts, not only the 200 x 100 client area.
+        EXPECT_EQ(window.rect().width, widget->frameGeometry().width() * 15);
+        EXPECT_GE(window.rect().width, 3000);
+        EXPECT_GE(window.rect().height, 1500);
+
+        widget->setWindowState(Qt::WindowMinimized);
+        window.restore();
+        EXPECT_EQ(windowStateOf(*widget), WindowState::Normal);
+
+        window.hide();
+        EXPECT_FALSE(widget->isVisible());
+        window.runCloseHandlers();
+        EXPECT_EQ(closed, 1);
+    }
+    // The widget goes once the event loop is back, never in the middle of its own handler.
+    EXPECT_FALSE(watch.isNull());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(watch.isNull());
+}
+
+TEST(WidgetWindowVerbs, TwipsFollowTheScreensResolution)
+{
+    test::FakeScreen screen;
+    EXPECT_EQ(toPixels(5160, screen), 344);
+    EXPECT_EQ(toTwips(344, screen), 5160);
+    EXPECT_EQ(pixelRect(QRect(360, 360, 1335, 495), screen), QRect(24, 24, 89, 33));
+}
+
+} // namespace
+} // namespace qc
