@@ -58,6 +58,13 @@ void SteppingEngine::startRun(StepController& controller)
     buildStepHistory();
 }
 
+void SteppingEngine::applyClipSwitch(int value)
+{
+    clipSwitch_ = value;
+    if (controller_)
+        controller_->showClipSwitch(value);
+}
+
 void SteppingEngine::endRun()
 {
     controller_ = nullptr;

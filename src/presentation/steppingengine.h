@@ -54,8 +54,10 @@ public:
     void top();
     void bottom();
 
-    // The clipboard check box, and the display key "clip".
+    // The clipboard check box.
     void setClipSwitch(int value) { clipSwitch_ = value; }
+    // The display key "clip": the controller's check box follows.
+    void applyClipSwitch(int value);
     int clipSwitch() const { return clipSwitch_; }
 
     // The display text box lost the keyboard focus.

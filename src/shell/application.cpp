@@ -3,6 +3,8 @@
 #include "shell/programfolder.h"
 #include "shell/qtmainwindow.h"
 #include "shell/qtsplash.h"
+#include "presentation/qtcontroller.h"
+#include "presentation/qtdisplaywindow.h"
 #include "tray/qtaboutdialog.h"
 #include "windows/qt/widgetwindow.h"
 #include "windows/windownames.h"
@@ -12,11 +14,37 @@
 
 namespace qc {
 
+namespace {
+
+// The program's own help pages, shipped beside it; the display window's banners open them.
+BannerPages helpPages()
+{
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/help/");
+    return {folder + QStringLiteral("scripts.html"), folder + QStringLiteral("preview.html")};
+}
+
+} // namespace
+
 Application::Application(QStringList arguments)
     : arguments_(std::move(arguments)),
       lifecycle_({values_, settings_, settingsFile_, script_, windows_, firstRun_},
-                 {singleInstance_, messages_, osVersion_, existence_, [this] { endProgram(); }})
+                 {singleInstance_, messages_, osVersion_, existence_, [this] { endProgram(); }}),
+      displayHost_({[this] { registry_.ensureLoaded(windowname::kDisplay); }, [this] { windows_.restoreController(); }}),
+      displayCommands_({staging_.display, settings_, script_, displayHost_, windows_,
+                        [this](int value) { engine_.applyClipSwitch(value); }},
+                       screen_, fonts_),
+      subCommands_([this] {
+          for (auto& request : staging_.sub.requests)
+              request.fill(QString());
+      }),
+      musicCommands_([this] {
+          staging_.music.values.fill(QString());
+          staging_.music.anyKeySet.clear();
+      }),
+      engine_(script_, settings_, tokens_, staging_, lineCommands_,
+              {displayHost_, displayCommands_, subCommands_, musicCommands_, windows_, clipboardOutput_}, timers_)
 {
+    script_.setClearedHandler([this] { engine_.forgetStepHistory(); });
     registerWindows();
 }
 
@@ -66,6 +94,32 @@ void Application::registerWindows()
         return std::make_unique<WidgetWindow>(dialog, screen_, [dialog] {
             dialog->logic().onQueryUnload();
             dialog->logic().onUnload();
+        });
+    });
+
+    for (const auto kind : {ControllerKind::Full, ControllerKind::Simple}) {
+        const QString name = kind == ControllerKind::Full ? windowname::kController : windowname::kSimpleController;
+        loader_.add(name, [this, kind, name, unloadByName] {
+            auto* controller = new QtController(kind, screen_, {settings_, engine_, windows_, values_, flags_});
+            controller->setCloseBoxHandler(unloadByName(name));
+            controller->logic().onLoad();
+            return std::make_unique<WidgetWindow>(controller, screen_, [controller] {
+                controller->logic().onQueryUnload();
+                controller->logic().onUnload();
+            });
+        });
+    }
+
+    loader_.add(windowname::kDisplay, [this, unloadByName] {
+        auto* display = new QtDisplayWindow(screen_,
+                                            {settings_, script_, windows_, staging_.display, displayCommands_, engine_,
+                                             clipboardOutput_, displayHost_, values_, flags_},
+                                            {shell_, screen_, helpPages()});
+        display->setCloseBoxHandler(unloadByName(windowname::kDisplay));
+        display->logic().onLoad();
+        return std::make_unique<WidgetWindow>(display, screen_, [display] {
+            display->logic().onQueryUnload();
+            display->logic().onUnload();
         });
     });
 

@@ -4,13 +4,21 @@
 #include "platform/desktop/desktopshellopen.h"
 #include "platform/desktop/desktoptextfiles.h"
 #include "platform/desktop/lockfilesingleinstance.h"
+#include "platform/desktop/qtclipboard.h"
 #include "platform/desktop/qtcommondialogs.h"
 #include "platform/desktop/qtfontprobe.h"
 #include "platform/desktop/qtmessagebox.h"
 #include "platform/desktop/qtscreen.h"
 #include "platform/desktop/qttimers.h"
 #include "platform/desktop/unameosversion.h"
+#include "presentation/clipboardoutput.h"
+#include "presentation/discardedcommands.h"
+#include "presentation/displaycommands.h"
+#include "presentation/displaywindowlogic.h"
+#include "presentation/linecommands.h"
+#include "presentation/steppingengine.h"
 #include "presentation/voicesoftware.h"
+#include "script/cliptokens.h"
 #include "script/script.h"
 #include "settings/settingsfile.h"
 #include "shell/lifecycle.h"
@@ -49,6 +57,7 @@ private:
     UnameOsVersion osVersion_;
     QtCommonDialogs dialogs_;
     DesktopShellOpen shell_;
+    QtClipboard clipboard_;
 
     ProgramValues values_;
     WindowFlags flags_;
@@ -62,6 +71,16 @@ private:
     VoiceSoftware voice_{shell_, messages_, settings_};
     FirstRunMeasure firstRun_{windows_, registry_, flags_};
     Lifecycle lifecycle_;
+
+    ClipTokens tokens_;
+    CommandStaging staging_;
+    LineCommands lineCommands_{staging_, windows_};
+    ClipboardOutput clipboardOutput_{clipboard_, settings_};
+    DisplayWindowHost displayHost_;
+    DisplayCommands displayCommands_;
+    DiscardedCommands subCommands_;
+    DiscardedCommands musicCommands_;
+    SteppingEngine engine_;
 };
 
 } // namespace qc

@@ -330,6 +330,15 @@ void WindowManager::bringAllIntoView(const QString& controllerName)
     keepOnScreen(controllerName);
 }
 
+std::optional<WindowRect> WindowManager::controllerRect() const
+{
+    const QString& name = settings_.integer(SettingKey::ShowTxtSimpleUse) == 0 ? windowname::kController
+                                                                               : windowname::kSimpleController;
+    if (const Window* window = registry_.find(name))
+        return window->rect();
+    return std::nullopt;
+}
+
 int WindowManager::subShowState(int id) const
 {
     return int(stateNumber(records_.subShowState[std::size_t(id)]));

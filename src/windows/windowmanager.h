@@ -1,5 +1,6 @@
 #pragma once
 
+#include "presentation/displaycommands.h"
 #include "presentation/steppingports.h"
 #include "windows/showstaterecords.h"
 
@@ -17,7 +18,7 @@ enum class FrontWindow { None = 0, Main = 1, Controller = 2, SettingsDialog = 3 
 // The one way every part opens, shows, hides, restores and closes windows: one operation per
 // window and verb, the recorded show states of the script-driven windows, the front window,
 // and pulling windows back onto the screen.
-class WindowManager : public PresentationWindows, public ShowStates {
+class WindowManager : public PresentationWindows, public ShowStates, public ControllerPlace {
 public:
     WindowManager(WindowRegistry& registry, ShowStateRecords& records, const Settings& settings,
                   const Screen& screen);
@@ -74,6 +75,8 @@ public:
     // music panel only while recorded as loaded.
     void keepOnScreen(const QString& name);
     void bringAllIntoView(const QString& controllerName);
+
+    std::optional<WindowRect> controllerRect() const override;
 
     int subShowState(int id) const override;
     int panelShowState() const override;

@@ -105,3 +105,30 @@ void WidgetWindow::runCloseHandlers()
 }
 
 } // namespace qc
+
+namespace qc {
+
+void OuterSizer::resizeTo(int widthTwips, int heightTwips)
+{
+    const QSize outer(toPixels(widthTwips, screen_), toPixels(heightTwips, screen_));
+    const QSize frame = widget_.frameGeometry().size() - widget_.geometry().size();
+    widget_.resize(outer - frame);
+    if (frame.isNull())
+        pendingOuter_ = outer;
+    else
+        pendingOuter_.reset();
+}
+
+void OuterSizer::frameMayHaveChanged()
+{
+    if (!pendingOuter_)
+        return;
+    const QSize frame = widget_.frameGeometry().size() - widget_.geometry().size();
+    if (frame.isNull())
+        return;
+    const QSize outer = *pendingOuter_;
+    pendingOuter_.reset();
+    widget_.resize(outer - frame);
+}
+
+} // namespace qc

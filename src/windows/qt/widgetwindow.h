@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 namespace qc {
 
@@ -43,6 +44,27 @@ private:
     QPointer<QWidget> widget_;
     const Screen& screen_;
     std::function<void()> closeHandlers_;
+};
+
+} // namespace qc
+
+namespace qc {
+
+// Sets a resizable window's outer size in twips. Until the window system has put a frame
+// around the window the frame is unknown, so the size is applied once more when it is;
+// otherwise the window would grow by its frame every time it is opened.
+class OuterSizer {
+public:
+    OuterSizer(QWidget& widget, const Screen& screen) : widget_(widget), screen_(screen) {}
+
+    void resizeTo(int widthTwips, int heightTwips);
+    // Called from the window's move and resize events.
+    void frameMayHaveChanged();
+
+private:
+    QWidget& widget_;
+    const Screen& screen_;
+    std::optional<QSize> pendingOuter_;
 };
 
 } // namespace qc

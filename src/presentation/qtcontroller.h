@@ -1,0 +1,66 @@
+#pragma once
+
+#include "presentation/controllerlogic.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace qc {
+
+// frmMi01 and the simple frmMi01a: the operator's controller. It shows; ControllerLogic rules.
+class QtController : public QWidget, public ControllerView {
+public:
+    QtController(ControllerKind kind, const Screen& screen, ControllerLogic::Parts parts);
+
+    ControllerLogic& logic() { return logic_; }
+    void setCloseBoxHandler(std::function<void()> handler) { closeBox_ = std::move(handler); }
+
+    WindowRect rect() const override;
+    void moveTo(int left, int top) override;
+    void keepFixedSize() override;
+    WindowState windowState() const override;
+    void setWindowState(WindowState state) override;
+    void showWindow() override;
+    void hideWindow() override;
+    void showPointer(int pointer) override;
+    void showTotal(int lineCount) override;
+    QString jumpText() const override;
+    void clearJump() override;
+    void setClipChecked(bool checked) override;
+    void focusButton(ControllerButton button) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void buildFull();
+    void buildSimple();
+    QPushButton* addButton(ControllerButton button, const char* name, const QString& caption, QRect twips);
+    QLabel* addLabel(const char* name, const QString& text, QRect twips, bool bringsAllIntoView);
+
+    const Screen& screen_;
+    ControllerLogic logic_;
+    std::map<ControllerButton, QPushButton*> buttons_;
+    std::map<QObject*, bool> clickableLabels_;
+    QLabel* pointer_ = nullptr;
+    QLabel* total_ = nullptr;
+    QLineEdit* jump_ = nullptr;
+    QCheckBox* clip_ = nullptr;
+    QSize fixedClientSize_;
+    QPixmap tile_;
+    std::function<void()> closeBox_;
+};
+
+} // namespace qc
