@@ -112,6 +112,16 @@ TEST_F(PreviewCommand, ReadsTheProgramsSettingsFileBeforeTheOverrides)
     EXPECT_EQ(object(overridden.lines[1])["clipboard"].toString(), "Hello\nthere\nWorld...!\n");
 }
 
+TEST_F(PreviewCommand, DisplayCommandsDecideWhatReachesTheClipboard)
+{
+    const Result result = run({"--preview", writeScript("A\n@qc-set clip=\"0\" fontsize=\"40\"\nB\n\nC\n\n@qc-set clip=\"RESET\"\nD\n")});
+    ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    ASSERT_EQ(result.lines.size(), 5);
+    EXPECT_TRUE(object(result.lines[1])["clipboard"].isNull());   // turned off in the step itself
+    EXPECT_TRUE(object(result.lines[2])["clipboard"].isNull());
+    EXPECT_EQ(object(result.lines[3])["clipboard"].toString(), "D\n");
+}
+
 TEST_F(PreviewCommand, ErrorsGoToStandardErrorOnly)
 {
     const QString script = writeScript(kScript);

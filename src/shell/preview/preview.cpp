@@ -3,13 +3,17 @@
 #include "platform/desktop/desktopfileexistence.h"
 #include "platform/desktop/desktoptextfiles.h"
 #include "presentation/clipboardoutput.h"
+#include "presentation/discardedcommands.h"
+#include "presentation/displaycommands.h"
 #include "presentation/linecommands.h"
 #include "presentation/steppingengine.h"
 #include "script/cliptokens.h"
+#include "script/numbers.h"
 #include "script/script.h"
 #include "settings/settingsfile.h"
 #include "shell/preview/previewoptions.h"
 #include "shell/programfolder.h"
+#include "windows/designsizes.h"
 #include "shell/preview/quietdesktop.h"
 
 #include <QFileInfo>
@@ -20,22 +24,6 @@ namespace qc::preview {
 namespace {
 
 constexpr int kUsageError = 2;
-
-// The command families that are not part of the preview yet: their staged values are
-// dropped after each step, as their own clearing would.
-class DroppedCommands : public DisplayCommandsPort {
-public:
-    explicit DroppedCommands(std::function<void()> drop) : drop_(std::move(drop)) {}
-    void check() override {}
-    void apply() override {}
-    void clear() override { drop_(); }
-    void refreshShelterRect() override {}
-    void followShelter() override {}
-    void leaveShelter() override {}
-
-private:
-    std::function<void()> drop_;
-};
 
 QString jsonString(const QString& text)
 {
@@ -118,15 +106,22 @@ int runPreview(const QStringList& args, QTextStream& out, QTextStream& err)
     QuietWindows windows;
     LineCommands lineCommands(staging, windows);
     QuietDisplay display;
-    DroppedCommands displayCommands([&] {
-        staging.display.values.fill(QString());
-        staging.display.anyKeySet.clear();
-    });
-    DroppedCommands subCommands([&] {
+    const auto settingNumber = [&](SettingKey key) { return int(numberOfText(settings.text(key))); };
+    QuietControllerPlace controllerPlace({settingNumber(SettingKey::Win01Left), settingNumber(SettingKey::Win01Top),
+                                          kControllerClient.width, kControllerClient.height});
+    display.place = {settingNumber(SettingKey::Win02Left), settingNumber(SettingKey::Win02Top),
+                     settingNumber(SettingKey::Win02Width), settingNumber(SettingKey::Win02Height)};
+    // The display commands and the engine need each other: the key "clip" sets the engine's
+    // clip switch.
+    SteppingEngine* enginePointer = nullptr;
+    DisplayCommands displayCommands({staging.display, settings, script, display, controllerPlace,
+                                     [&](int value) { enginePointer->applyClipSwitch(value); }},
+                                    screen, fonts);
+    DiscardedCommands subCommands([&] {
         for (auto& request : staging.sub.requests)
             request.fill(QString());
     });
-    DroppedCommands musicCommands([&] {
+    DiscardedCommands musicCommands([&] {
         staging.music.values.fill(QString());
         staging.music.anyKeySet.clear();
     });
@@ -134,6 +129,7 @@ int runPreview(const QStringList& args, QTextStream& out, QTextStream& err)
     SteppingEngine engine(script, settings, tokens, staging, lineCommands,
                           SteppingPorts{display, displayCommands, subCommands, musicCommands, windows, clipboardOutput},
                           timers);
+    enginePointer = &engine;
     script.setClearedHandler([&] { engine.forgetStepHistory(); });
 
     // The show button: the controller opens, then the display window with the header.

@@ -5,6 +5,8 @@
 #include "platform/messagebox.h"
 #include "platform/screen.h"
 #include "platform/timers.h"
+#include "presentation/displaycommands.h"
+#include "presentation/displayport.h"
 #include "presentation/staging.h"
 #include "presentation/steppingports.h"
 #include "settings/settingsfile.h"
@@ -59,11 +61,43 @@ public:
     OperatorWindowSizes measure(int displayWidth, int displayHeight) override;
 };
 
-class QuietDisplay : public StepDisplay {
+// The display window: its text is kept for the report, its look and place are only
+// remembered.
+class QuietDisplay : public StepDisplay, public DisplayPort {
 public:
     void showText(const QString& text) override { shown = text; }
     void returnFocusToController() override {}
+    WindowRect rect() override { return place; }
+    void moveTo(int left, int top) override
+    {
+        place.left = left;
+        place.top = top;
+    }
+    void resizeTo(int width, int height) override
+    {
+        place.width = width;
+        place.height = height;
+    }
+    void setFontName(const QString&) override {}
+    void setFontSize(int) override {}
+    void setBold(bool) override {}
+    void setItalic(bool) override {}
+    void setForeColor(const QString&) override {}
+    void setBackColor(const QString&) override {}
+    void setCaption(const QString&) override {}
+
     QString shown;
+    WindowRect place;
+};
+
+// The controller stands where the settings put it, at its designed size.
+class QuietControllerPlace : public ControllerPlace {
+public:
+    explicit QuietControllerPlace(WindowRect rect) : rect_(rect) {}
+    std::optional<WindowRect> controllerRect() const override { return rect_; }
+
+private:
+    WindowRect rect_;
 };
 
 class QuietController : public StepController {
