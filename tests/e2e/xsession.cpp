@@ -127,3 +127,47 @@ QString XSession::clipboard() const
 }
 
 } // namespace qc::e2e
+
+namespace qc::e2e {
+
+QString XSession::waitForClipboard(const QString& expected, int timeoutMs) const
+{
+    QElapsedTimer clock;
+    clock.start();
+    QString now = clipboard();
+    while (now != expected && clock.elapsed() < timeoutMs) {
+        QThread::msleep(100);
+        now = clipboard();
+    }
+    return now;
+}
+
+double XSession::colourShare(const QString& window, const QRect& area, const QString& colour) const
+{
+    const QString command =
+        QStringLiteral("xwd -silent -id %1 | convert xwd:- -crop %2x%3+%4+%5 +repage -fill black +opaque '%6' "
+                       "-fill white -opaque '%6' -colorspace gray -format '%[fx:mean]' info:")
+            .arg(window)
+            .arg(area.width())
+            .arg(area.height())
+            .arg(area.x())
+            .arg(area.y())
+            .arg(colour);
+    const std::optional<QString> out = tool(QStringLiteral("sh"), {QStringLiteral("-c"), command});
+    return out ? out->trimmed().toDouble() : -1;
+}
+
+void XSession::click(const QString& window, int x, int y) const
+{
+    tool(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), window,
+                                     QString::number(x), QString::number(y), QStringLiteral("click"),
+                                     QStringLiteral("1")});
+}
+
+void XSession::type(const QString& window, const QString& text) const
+{
+    tool(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    tool(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("50"), text});
+}
+
+} // namespace qc::e2e

@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -40,6 +41,12 @@ public:
     // The colour of one pixel of a window as "#RRGGBB".
     QString pixel(const QString& window, int x, int y) const;
     QString clipboard() const;
+    // Waits until the clipboard holds the text; what it held last.
+    QString waitForClipboard(const QString& expected, int timeoutMs = 5000) const;
+    // The share (0..1) of a window's pixels within a rectangle that have the colour.
+    double colourShare(const QString& window, const QRect& area, const QString& colour) const;
+    void click(const QString& window, int x, int y) const;
+    void type(const QString& window, const QString& text) const;
 
 private:
     QProcess server_;
