@@ -2,7 +2,6 @@
 
 #include "presentation/steppingengine.h"
 #include "script/numbers.h"
-#include "script/screengeometry.h"
 #include "settings/settings.h"
 #include "shell/programvalues.h"
 #include "windows/windowmanager.h"
@@ -43,13 +42,6 @@ void ControllerLogic::closeThisController()
         parts_.windows.closeSimpleController();
 }
 
-void ControllerLogic::keepOnScreen()
-{
-    const WindowRect rect = view_.rect();
-    view_.moveTo(int(numberOfText(keepLeftOnScreen(QString::number(rect.left), QString::number(rect.width), screen_))),
-                 int(numberOfText(keepTopOnScreen(QString::number(rect.top), QString::number(rect.height), screen_))));
-}
-
 void ControllerLogic::showClipSwitch(int clipSwitch)
 {
     if (kind_ == ControllerKind::Full)
@@ -63,7 +55,7 @@ void ControllerLogic::onLoad()
     loadLeft_ = parts_.settings.text(K::Win01Left);
     loadTop_ = parts_.settings.text(K::Win01Top);
     view_.moveTo(int(numberOfText(loadLeft_)), int(numberOfText(loadTop_)));
-    keepOnScreen();
+    keepOnScreen(view_, screen_);
     view_.setWindowState(stateOfText(parts_.settings.text(K::Win01State)));
     parts_.engine.startRun(*this);
 }
@@ -104,12 +96,10 @@ void ControllerLogic::onQueryUnload()
     settings.setText(K::Win01State, parts_.flags.hiddenToTray ? QStringLiteral("1")
                                                               : QString::number(int(view_.windowState())));
     view_.setWindowState(WindowState::Normal);
-    const WindowRect rect = view_.rect();
-    const QString left = keepLeftOnScreen(QString::number(rect.left), QString::number(rect.width), screen_);
-    const QString top = keepTopOnScreen(QString::number(rect.top), QString::number(rect.height), screen_);
-    const bool inTheCorner = numberOfText(left) < 1 && numberOfText(top) < 1;
-    settings.setText(K::Win01Left, inTheCorner ? loadLeft_ : left);
-    settings.setText(K::Win01Top, inTheCorner ? loadTop_ : top);
+    const WindowRect place = keptOnScreen(view_.rect(), screen_);
+    const bool inTheCorner = place.left < 1 && place.top < 1;
+    settings.setText(K::Win01Left, inTheCorner ? loadLeft_ : QString::number(place.left));
+    settings.setText(K::Win01Top, inTheCorner ? loadTop_ : QString::number(place.top));
     view_.hideWindow();
 }
 
@@ -185,12 +175,12 @@ void ControllerLogic::onLabelClick(bool bringAllIntoView)
     if (bringAllIntoView)
         parts_.windows.bringAllIntoView(name());
     else
-        keepOnScreen();
+        keepOnScreen(view_, screen_);
 }
 
 void ControllerLogic::onBackgroundClick()
 {
-    keepOnScreen();
+    keepOnScreen(view_, screen_);
 }
 
 } // namespace qc

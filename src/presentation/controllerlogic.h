@@ -1,7 +1,7 @@
 #pragma once
 
 #include "presentation/steppingports.h"
-#include "windows/window.h"
+#include "windows/placedwindowview.h"
 
 #include <QString>
 
@@ -19,16 +19,8 @@ enum class ControllerKind { Full, Simple };
 enum class ControllerButton { Top, Back, BackClipOff, Next, NextClipOff, Bottom, Cancel, Off };
 
 // A controller window as its handlers see it.
-class ControllerView {
+class ControllerView : public FixedWindowView {
 public:
-    virtual ~ControllerView() = default;
-    virtual WindowRect rect() const = 0;
-    virtual void moveTo(int left, int top) = 0;
-    virtual void keepFixedSize() = 0;
-    virtual WindowState windowState() const = 0;
-    virtual void setWindowState(WindowState state) = 0;
-    virtual void showWindow() = 0;
-    virtual void hideWindow() = 0;
     virtual void showPointer(int pointer) = 0;
     virtual void showTotal(int lineCount) = 0;
     virtual QString jumpText() const = 0;
@@ -74,7 +66,6 @@ public:
 private:
     const QString& name() const;
     void closeThisController();
-    void keepOnScreen();
     void press(ControllerButton button);
 
     ControllerView& view_;

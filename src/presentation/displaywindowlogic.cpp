@@ -5,7 +5,7 @@
 #include "presentation/displaycommands.h"
 #include "presentation/steppingengine.h"
 #include "script/numbers.h"
-#include "script/screengeometry.h"
+#include "windows/placedwindowview.h"
 #include "script/script.h"
 #include "settings/settings.h"
 #include "shell/programvalues.h"
@@ -111,10 +111,8 @@ DisplayWindowLogic::DisplayWindowLogic(DisplayWindowView& view, Parts parts, Ser
 
 void DisplayWindowLogic::keepOnScreen()
 {
-    const WindowRect rect = view_.rect();
-    const Screen& screen = services_.screen;
-    view_.moveTo(int(numberOfText(keepLeftOnScreen(QString::number(rect.left), QString::number(rect.width), screen))),
-                 int(numberOfText(keepTopOnScreen(QString::number(rect.top), QString::number(rect.height), screen))));
+    const WindowRect place = keptOnScreen(view_.rect(), services_.screen);
+    view_.moveTo(place.left, place.top);
 }
 
 void DisplayWindowLogic::onLoad()
@@ -172,12 +170,7 @@ void DisplayWindowLogic::onQueryUnload()
     parts_.settings.setText(K::Win02State, view_.windowState() == WindowState::Minimized ? QStringLiteral("1")
                                                                                          : QStringLiteral("0"));
     view_.setWindowState(WindowState::Normal);
-    closingRect_ = view_.rect();
-    const Screen& screen = services_.screen;
-    closingRect_.left = int(numberOfText(
-        keepLeftOnScreen(QString::number(closingRect_.left), QString::number(closingRect_.width), screen)));
-    closingRect_.top = int(numberOfText(
-        keepTopOnScreen(QString::number(closingRect_.top), QString::number(closingRect_.height), screen)));
+    closingRect_ = keptOnScreen(view_.rect(), services_.screen);
     view_.hideWindow();
 }
 

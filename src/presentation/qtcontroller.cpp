@@ -33,18 +33,22 @@ QPixmap backgroundTile()
     return tile;
 }
 
+ClientSize clientOf(ControllerKind kind)
+{
+    return kind == ControllerKind::Full ? kControllerClient : kSimpleControllerClient;
+}
+
 } // namespace
 
 QtController::QtController(ControllerKind kind, const Screen& screen, ControllerLogic::Parts parts)
-    : screen_(screen), logic_(*this, kind, parts, screen), tile_(backgroundTile())
+    : QtFixedWindow<ControllerView>(screen, clientOf(kind).width, clientOf(kind).height),
+      logic_(*this, kind, parts, screen),
+      tile_(backgroundTile())
 {
     setObjectName(kind == ControllerKind::Full ? QStringLiteral("frmMi01") : QStringLiteral("frmMi01a"));
     setWindowTitle(QStringLiteral("操作 - Quillcast"));
     setWindowIcon(quillcastIcon());
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック")));
-    const ClientSize client = kind == ControllerKind::Full ? kControllerClient : kSimpleControllerClient;
-    fixedClientSize_ = pixelRect(QRect(0, 0, client.width, client.height), screen_).size();
-    setFixedSize(fixedClientSize_);
     if (kind == ControllerKind::Full)
         buildFull();
     else
@@ -146,42 +150,6 @@ void QtController::paintEvent(QPaintEvent*)
     painter.drawTiledPixmap(QWidget::rect(), tile_);
 }
 
-WindowRect QtController::rect() const
-{
-    return frameRectInTwips(*this, screen_);
-}
-
-void QtController::moveTo(int left, int top)
-{
-    moveFrameTo(*this, left, top, screen_);
-}
-
-void QtController::keepFixedSize()
-{
-    if (size() != fixedClientSize_)
-        resize(fixedClientSize_);
-}
-
-WindowState QtController::windowState() const
-{
-    return windowStateOf(*this);
-}
-
-void QtController::setWindowState(WindowState state)
-{
-    setWindowStateOf(*this, state);
-}
-
-void QtController::showWindow()
-{
-    show();
-}
-
-void QtController::hideWindow()
-{
-    hide();
-}
-
 void QtController::showPointer(int pointer)
 {
     pointer_->setText(QString::number(pointer));
@@ -228,13 +196,6 @@ void QtController::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     logic_.onResize();
-}
-
-void QtController::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    if (closeBox_)
-        closeBox_();
 }
 
 void QtController::mousePressEvent(QMouseEvent* event)

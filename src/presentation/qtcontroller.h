@@ -1,8 +1,7 @@
 #pragma once
 
 #include "presentation/controllerlogic.h"
-
-#include <QWidget>
+#include "windows/qt/placedwindow.h"
 
 #include <functional>
 #include <map>
@@ -15,20 +14,12 @@ class QPushButton;
 namespace qc {
 
 // frmMi01 and the simple frmMi01a: the operator's controller. It shows; ControllerLogic rules.
-class QtController : public QWidget, public ControllerView {
+class QtController : public QtFixedWindow<ControllerView> {
 public:
     QtController(ControllerKind kind, const Screen& screen, ControllerLogic::Parts parts);
 
     ControllerLogic& logic() { return logic_; }
-    void setCloseBoxHandler(std::function<void()> handler) { closeBox_ = std::move(handler); }
 
-    WindowRect rect() const override;
-    void moveTo(int left, int top) override;
-    void keepFixedSize() override;
-    WindowState windowState() const override;
-    void setWindowState(WindowState state) override;
-    void showWindow() override;
-    void hideWindow() override;
     void showPointer(int pointer) override;
     void showTotal(int lineCount) override;
     QString jumpText() const override;
@@ -41,7 +32,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
@@ -50,7 +40,6 @@ private:
     QPushButton* addButton(ControllerButton button, const char* name, const QString& caption, QRect twips);
     QLabel* addLabel(const char* name, const QString& text, QRect twips, bool bringsAllIntoView);
 
-    const Screen& screen_;
     ControllerLogic logic_;
     std::map<ControllerButton, QPushButton*> buttons_;
     std::map<QObject*, bool> clickableLabels_;
@@ -58,9 +47,7 @@ private:
     QLabel* total_ = nullptr;
     QLineEdit* jump_ = nullptr;
     QCheckBox* clip_ = nullptr;
-    QSize fixedClientSize_;
     QPixmap tile_;
-    std::function<void()> closeBox_;
 };
 
 } // namespace qc

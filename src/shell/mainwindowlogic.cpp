@@ -3,7 +3,6 @@
 #include "platform/commondialogs.h"
 #include "presentation/voicesoftware.h"
 #include "script/numbers.h"
-#include "script/screengeometry.h"
 #include "script/script.h"
 #include "settings/settings.h"
 #include "shell/programvalues.h"
@@ -36,14 +35,6 @@ MainWindowLogic::MainWindowLogic(MainWindowView& view, Parts parts, Services ser
 {
 }
 
-void MainWindowLogic::keepOnScreen()
-{
-    const WindowRect rect = view_.rect();
-    const QString left = keepLeftOnScreen(QString::number(rect.left), QString::number(rect.width), services_.screen);
-    const QString top = keepTopOnScreen(QString::number(rect.top), QString::number(rect.height), services_.screen);
-    view_.moveTo(int(numberOfText(left)), int(numberOfText(top)));
-}
-
 void MainWindowLogic::onLoad()
 {
     if (parts_.flags.firstRun)
@@ -52,7 +43,7 @@ void MainWindowLogic::onLoad()
     loadLeft_ = settings.text(K::Win00Left);
     loadTop_ = settings.text(K::Win00Top);
     view_.moveTo(int(numberOfText(loadLeft_)), int(numberOfText(loadTop_)));
-    keepOnScreen();
+    keepOnScreen(view_, services_.screen);
     view_.setWindowState(stateOfText(settings.text(K::Win00State)));
     view_.showScriptTotals(parts_.script.content().lineCount(), parts_.script.location().fileName);
     if (parts_.script.location().path.isEmpty() && !parts_.flags.hiddenToTray) {
@@ -87,17 +78,11 @@ void MainWindowLogic::onQueryUnload()
                                         ? QStringLiteral("1")
                                         : QString::number(int(view_.windowState())));
     view_.setWindowState(WindowState::Normal);
-    const WindowRect rect = view_.rect();
-    const QString left = keepLeftOnScreen(QString::number(rect.left), QString::number(rect.width), services_.screen);
-    const QString top = keepTopOnScreen(QString::number(rect.top), QString::number(rect.height), services_.screen);
+    const WindowRect place = keptOnScreen(view_.rect(), services_.screen);
     // A window in the very corner was most likely never really placed: keep where it opened.
-    if (numberOfText(left) < 1 && numberOfText(top) < 1) {
-        settings.setText(K::Win00Left, loadLeft_);
-        settings.setText(K::Win00Top, loadTop_);
-    } else {
-        settings.setText(K::Win00Left, left);
-        settings.setText(K::Win00Top, top);
-    }
+    const bool inTheCorner = place.left < 1 && place.top < 1;
+    settings.setText(K::Win00Left, inTheCorner ? loadLeft_ : QString::number(place.left));
+    settings.setText(K::Win00Top, inTheCorner ? loadTop_ : QString::number(place.top));
     view_.hideWindow();
 }
 
@@ -139,7 +124,7 @@ bool MainWindowLogic::onKeyPress(QChar key)
 
 void MainWindowLogic::onBackgroundClick()
 {
-    keepOnScreen();
+    keepOnScreen(view_, services_.screen);
 }
 
 void MainWindowLogic::beginScriptLoad()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "script/droppedscript.h"
-#include "windows/window.h"
+#include "windows/placedwindowview.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,17 +22,8 @@ struct WindowFlags;
 enum class MainButton { Read, Show, Config, Voice, About, Clear, Off };
 
 // The main window as its handlers see it.
-class MainWindowView {
+class MainWindowView : public FixedWindowView {
 public:
-    virtual ~MainWindowView() = default;
-    virtual WindowRect rect() const = 0;
-    virtual void moveTo(int left, int top) = 0;
-    // Puts the window back to its fixed size (it cannot be resized).
-    virtual void keepFixedSize() = 0;
-    virtual WindowState windowState() const = 0;
-    virtual void setWindowState(WindowState state) = 0;
-    virtual void showWindow() = 0;
-    virtual void hideWindow() = 0;
     virtual void showScriptTotals(int lineCount, const QString& fileName) = 0;
     virtual void focusButton(MainButton button) = 0;
 };
@@ -82,7 +73,6 @@ public:
 
 private:
     void click(MainButton button);
-    void keepOnScreen();
 
     MainWindowView& view_;
     Parts parts_;

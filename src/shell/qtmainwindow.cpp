@@ -24,7 +24,8 @@ const QColor kShowButtonColour(0xE0, 0xF0, 0xFF);
 } // namespace
 
 QtMainWindow::QtMainWindow(const Screen& screen, MainWindowLogic::Parts parts, MainWindowLogic::Services services)
-    : screen_(screen), logic_(*this, parts, std::move(services))
+    : QtFixedWindow<MainWindowView>(screen, kMainWindowClient.width, kMainWindowClient.height),
+      logic_(*this, parts, std::move(services))
 {
     setObjectName(QStringLiteral("frmMi00"));
     setWindowTitle(QStringLiteral("Quillcast"));
@@ -35,9 +36,6 @@ QtMainWindow::QtMainWindow(const Screen& screen, MainWindowLogic::Parts parts, M
     palette.setColor(QPalette::Window, kWindowColour);
     setPalette(palette);
     setAcceptDrops(true);
-
-    fixedClientSize_ = pixelRect(QRect(0, 0, kMainWindowClient.width, kMainWindowClient.height), screen_).size();
-    setFixedSize(fixedClientSize_);
 
     // Created in tab order.
     QPushButton* show = addButton(MainButton::Show, QStringLiteral("表示 c"), {1920, 360, 1335, 495});
@@ -89,44 +87,6 @@ QLabel* QtMainWindow::addLabel(const QString& text, QRect twips)
     return label;
 }
 
-WindowRect QtMainWindow::rect() const
-{
-    return frameRectInTwips(*this, screen_);
-}
-
-void QtMainWindow::moveTo(int left, int top)
-{
-    moveFrameTo(*this, left, top, screen_);
-}
-
-void QtMainWindow::keepFixedSize()
-{
-    if (size() != fixedClientSize_)
-        resize(fixedClientSize_);
-}
-
-WindowState QtMainWindow::windowState() const
-{
-    return windowStateOf(*this);
-}
-
-void QtMainWindow::setWindowState(WindowState state)
-{
-    setWindowStateOf(*this, state);
-}
-
-void QtMainWindow::showWindow()
-{
-    show();
-    raise();
-    activateWindow();
-}
-
-void QtMainWindow::hideWindow()
-{
-    hide();
-}
-
 void QtMainWindow::showScriptTotals(int lineCount, const QString& fileName)
 {
     totalLabel_->setText(QString::number(lineCount));
@@ -149,14 +109,6 @@ void QtMainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     logic_.onResize();
-}
-
-void QtMainWindow::closeEvent(QCloseEvent* event)
-{
-    // The window is never closed behind the program's back: the close box unloads it.
-    event->ignore();
-    if (closeBox_)
-        closeBox_();
 }
 
 void QtMainWindow::mousePressEvent(QMouseEvent* event)

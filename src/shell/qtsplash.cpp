@@ -18,7 +18,7 @@ constexpr int kSplashHeightTwips = 2700;
 } // namespace
 
 QtSplash::QtSplash(const Screen& screen, Timers& timers, SplashLogic::Actions actions)
-    : screen_(screen), logic_(*this, screen, timers, std::move(actions))
+    : QtPlacedWindow<SplashView>(screen), logic_(*this, screen, timers, std::move(actions))
 {
     setObjectName(QStringLiteral("frmOp00"));
     setWindowTitle(QStringLiteral("起動中"));
@@ -58,26 +58,6 @@ void QtSplash::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     logic_.onShown();
-}
-
-WindowRect QtSplash::rect() const
-{
-    return frameRectInTwips(*this, screen_);
-}
-
-void QtSplash::moveTo(int left, int top)
-{
-    moveFrameTo(*this, left, top, screen_);
-}
-
-WindowState QtSplash::windowState() const
-{
-    return windowStateOf(*this);
-}
-
-void QtSplash::setWindowState(WindowState state)
-{
-    setWindowStateOf(*this, state);
 }
 
 } // namespace qc

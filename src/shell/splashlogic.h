@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/mainwindowlogic.h"
+#include "windows/placedwindowview.h"
 
 #include <functional>
 #include <memory>
@@ -12,14 +12,7 @@ class Timer;
 class Timers;
 
 // The opening splash as its handlers see it.
-class SplashView {
-public:
-    virtual ~SplashView() = default;
-    virtual WindowRect rect() const = 0;
-    virtual void moveTo(int left, int top) = 0;
-    virtual WindowState windowState() const = 0;
-    virtual void setWindowState(WindowState state) = 0;
-};
+class SplashView : public PlacedWindowView {};
 
 // frmOp00: centred, on screen for two seconds, then the start-up runs. Esc ends the program
 // there and then, writing nothing.

@@ -18,7 +18,7 @@ void AboutDialogLogic::onLoad()
 {
     if (flags_.firstRun)
         return;
-    view_.restoreNormal();
+    view_.setWindowState(WindowState::Normal);
     const WindowRect rect = view_.rect();
     view_.moveTo(int(std::floor((screen_.widthTwips() - rect.width) * 0.5)),
                  int(std::floor((screen_.heightTwips() - rect.height) * 0.5)));
@@ -43,7 +43,7 @@ void AboutDialogLogic::onQueryUnload()
 {
     if (flags_.firstRun)
         return;
-    view_.restoreNormal();
+    view_.setWindowState(WindowState::Normal);
     view_.hideWindow();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/window.h"
+#include "windows/placedwindowview.h"
 
 namespace qc {
 
@@ -15,14 +15,7 @@ inline const QString kReleaseDateText = QStringLiteral("Jul. 20, 2015");
 inline const QString kMakerText = QStringLiteral("Quillcast developers");
 
 // The about dialog as its handlers see it.
-class AboutDialogView {
-public:
-    virtual ~AboutDialogView() = default;
-    virtual WindowRect rect() const = 0;
-    virtual void moveTo(int left, int top) = 0;
-    virtual void restoreNormal() = 0;
-    virtual void hideWindow() = 0;
-};
+class AboutDialogView : public PlacedWindowView {};
 
 // frmMi80: centred when it opens; OK or the close box return to the main window, Esc quits.
 class AboutDialogLogic {

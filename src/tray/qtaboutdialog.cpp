@@ -14,7 +14,7 @@ namespace qc {
 
 QtAboutDialog::QtAboutDialog(const Screen& screen, WindowManager& windows, ProgramValues& values,
                              const WindowFlags& flags)
-    : screen_(screen), logic_(*this, windows, values, flags, screen)
+    : QtPlacedWindow<AboutDialogView>(screen), logic_(*this, windows, values, flags, screen)
 {
     setObjectName(QStringLiteral("frmMi80"));
     setWindowTitle(kAboutTitle);
@@ -60,33 +60,6 @@ QtAboutDialog::QtAboutDialog(const Screen& screen, WindowManager& windows, Progr
     ok->setFocus();
 
     new KeyPreview(*this, [this](QChar key) { return logic_.onKeyPress(key); });
-}
-
-WindowRect QtAboutDialog::rect() const
-{
-    return frameRectInTwips(*this, screen_);
-}
-
-void QtAboutDialog::moveTo(int left, int top)
-{
-    moveFrameTo(*this, left, top, screen_);
-}
-
-void QtAboutDialog::restoreNormal()
-{
-    setWindowStateOf(*this, WindowState::Normal);
-}
-
-void QtAboutDialog::hideWindow()
-{
-    hide();
-}
-
-void QtAboutDialog::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    if (closeBox_)
-        closeBox_();
 }
 
 } // namespace qc

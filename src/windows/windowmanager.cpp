@@ -1,7 +1,7 @@
 #include "windows/windowmanager.h"
 
 #include "script/numbers.h"
-#include "script/screengeometry.h"
+#include "windows/placedwindowview.h"
 #include "settings/settings.h"
 #include "windows/windownames.h"
 #include "windows/windowregistry.h"
@@ -304,10 +304,8 @@ void WindowManager::moveOnScreen(const QString& name)
     Window* window = registry_.find(name);
     if (!window)
         return;
-    const WindowRect rect = window->rect();
-    const QString left = keepLeftOnScreen(QString::number(rect.left), QString::number(rect.width), screen_);
-    const QString top = keepTopOnScreen(QString::number(rect.top), QString::number(rect.height), screen_);
-    window->moveTo(int(numberOfText(left)), int(numberOfText(top)));
+    const WindowRect place = keptOnScreen(window->rect(), screen_);
+    window->moveTo(place.left, place.top);
 }
 
 void WindowManager::keepOnScreen(const QString& name)

@@ -38,6 +38,19 @@ public:
         return process_.exitCode();
     }
 
+    // Quits with a key the program ends on (Esc, the quit key), pressing it again should the
+    // first press be lost on a busy machine; the exit status.
+    std::optional<int> quitWith(const XSession& session, const QString& window, const QString& key)
+    {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            session.key(window, {key});
+            if (process_.waitForFinished(5000))
+                return process_.exitStatus() == QProcess::NormalExit ? std::optional<int>(process_.exitCode())
+                                                                     : std::nullopt;
+        }
+        return std::nullopt;
+    }
+
     void killHard()
     {
         process_.kill();

@@ -11,7 +11,7 @@ namespace qc::e2e {
 namespace {
 
 const QString kMainTitle = QStringLiteral("^Quillcast$");
-constexpr int kStartTimeoutMs = 15000;
+constexpr int kStartTimeoutMs = 30000;
 
 // The program run under a private X display, driven and checked from outside.
 class ShellEndToEnd : public ::testing::Test {
@@ -67,8 +67,7 @@ TEST_F(ShellEndToEnd, OpensTheScriptQuitsWithEscAndRemembersItsPlace)
         ASSERT_TRUE(place);
         EXPECT_EQ(place->width, 344);                         // 5160 x 2535 twips at 96 DPI
         EXPECT_EQ(place->height, 169);
-        session.key(window, {QStringLiteral("Escape")});
-        EXPECT_EQ(program.waitForExit(), 0);
+        EXPECT_EQ(program.quitWith(session, window, QStringLiteral("Escape")), 0);
         EXPECT_EQ(setting(QStringLiteral("Win00Left")), QString::number(place->x * 15));
         EXPECT_EQ(setting(QStringLiteral("Win00Top")), QString::number(place->y * 15));
         EXPECT_EQ(settingsLines().size(), 35);
@@ -91,8 +90,7 @@ TEST_F(ShellEndToEnd, OpensTheScriptQuitsWithEscAndRemembersItsPlace)
     ASSERT_TRUE(place);
     EXPECT_EQ(place->x, 100);
     EXPECT_EQ(place->y, 80);
-    session.key(window, {QStringLiteral("b")});              // the quit button's key
-    EXPECT_EQ(again.waitForExit(), 0);
+    EXPECT_EQ(again.quitWith(session, window, QStringLiteral("b")), 0);              // the quit button's key
     EXPECT_EQ(setting(QStringLiteral("Win00Left")), "1500");
 }
 
@@ -110,13 +108,11 @@ TEST_F(ShellEndToEnd, ASecondCopyShowsItsMessageAndEnds)
     }
     ASSERT_EQ(windows.size(), 2) << "no message from the second copy";
     windows.removeAll(mainWindow);
-    session.key(windows.first(), {QStringLiteral("Return")});
-    EXPECT_EQ(second.waitForExit(), 0);
+    EXPECT_EQ(second.quitWith(session, windows.first(), QStringLiteral("Return")), 0);
     EXPECT_TRUE(first.isRunning());
     EXPECT_TRUE(settingsLines().isEmpty());   // the second copy wrote nothing
 
-    session.key(mainWindow, {QStringLiteral("Escape")});
-    EXPECT_EQ(first.waitForExit(), 0);
+    EXPECT_EQ(first.quitWith(session, mainWindow, QStringLiteral("Escape")), 0);
     EXPECT_FALSE(settingsLines().isEmpty());
 }
 
@@ -132,8 +128,7 @@ TEST_F(ShellEndToEnd, ACopyThatWasKilledDoesNotBlockTheNext)
     ASSERT_FALSE(window.isEmpty());
     QThread::msleep(500);
     EXPECT_EQ(session.windows(kMainTitle).size(), 1);   // no "already running" message
-    session.key(window, {QStringLiteral("Escape")});
-    EXPECT_EQ(next.waitForExit(), 0);
+    EXPECT_EQ(next.quitWith(session, window, QStringLiteral("Escape")), 0);
 }
 
 TEST_F(ShellEndToEnd, ABrokenSettingsFileIsReportedAndReplaced)
@@ -147,8 +142,7 @@ TEST_F(ShellEndToEnd, ABrokenSettingsFileIsReportedAndReplaced)
     session.key(message.first(), {QStringLiteral("Return")});
     const QString window = waitForMainWindow();
     ASSERT_FALSE(window.isEmpty());
-    session.key(window, {QStringLiteral("Escape")});
-    EXPECT_EQ(program.waitForExit(), 0);
+    EXPECT_EQ(program.quitWith(session, window, QStringLiteral("Escape")), 0);
     EXPECT_EQ(settingsLines().size(), 35);
     EXPECT_EQ(setting(QStringLiteral("ShowTxtFSize")), "20");
 }

@@ -19,6 +19,8 @@ public:
     }
     WindowState windowState() const override { return state; }
     void setWindowState(WindowState s) override { state = s; }
+    void showWindow() override {}
+    void hideWindow() override {}
     WindowRect place{0, 0, 4801, 2701};
     WindowState state = WindowState::Normal;
 };

@@ -21,7 +21,9 @@ public:
         place.left = left;
         place.top = top;
     }
-    void restoreNormal() override { ++restored; }
+    WindowState windowState() const override { return WindowState::Normal; }
+    void setWindowState(WindowState state) override { restored += state == WindowState::Normal ? 1 : 0; }
+    void showWindow() override {}
     void hideWindow() override { hidden = true; }
     WindowRect place{0, 0, 3855, 2790};
     int restored = 0;
