@@ -9,8 +9,10 @@ namespace qc::e2e {
 XSession::XSession()
 {
     server_.setProgram(QStringLiteral("Xvfb"));
+    // -noreset: the server must not restart when its last client leaves, or a program
+    // started right after another one ended would find no display.
     server_.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                          QStringLiteral("0"), QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
+                          QStringLiteral("0"), QStringLiteral("1280x800x24"), QStringLiteral("-noreset"), QStringLiteral("-nolisten"),
                           QStringLiteral("tcp")});
     server_.start();
     if (!server_.waitForStarted(10000))
