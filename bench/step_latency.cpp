@@ -96,6 +96,8 @@ int main(int argc, char* argv[])
         const double latency = waitForStep(display, fixesEvent, damageEvent, damage, start);
         if (latency >= 0)
             latencies.push_back(latency);
+        if (std::getenv("STEP_LATENCY_EACH"))
+            std::printf("step %d: %.2f ms\n", i + 1, latency);
         // The program refuses a second Next within its button wait (250-500 ms).
         std::this_thread::sleep_for(std::chrono::milliseconds(560));
     }
@@ -106,7 +108,8 @@ int main(int argc, char* argv[])
     std::sort(latencies.begin(), latencies.end());
     const auto at = [&](double q) { return latencies[std::size_t(q * double(latencies.size() - 1))]; };
     std::printf("steps measured: %zu of %d\n", latencies.size(), steps);
-    std::printf("median: %.2f ms\np99: %.2f ms\nmax: %.2f ms\n", at(0.5), at(0.99), latencies.back());
+    std::printf("median: %.2f ms\np90: %.2f ms\np99: %.2f ms\nmax: %.2f ms\n", at(0.5), at(0.9), at(0.99),
+                latencies.back());
     XCloseDisplay(display);
     return 0;
 }
