@@ -60,67 +60,58 @@ void Application::endProgram()
     QCoreApplication::exit(0);
 }
 
+// A window that is loaded with its load handler run, whose close box unloads it by name,
+// and whose closing runs its two closing handlers.
+template <typename Widget>
+std::unique_ptr<Window> Application::manage(Widget* widget, const QString& name)
+{
+    widget->setCloseBoxHandler([this, name] { registry_.unloadByName(name); });
+    widget->logic().onLoad();
+    return std::make_unique<WidgetWindow>(widget, screen_, [widget] {
+        widget->logic().onQueryUnload();
+        widget->logic().onUnload();
+    });
+}
+
+void Application::startUp(bool splashMinimised)
+{
+    const QString folder = currentProgramFolder([this](const QString& path) { return existence_.fileExists(path); });
+    lifecycle_.initialize(folder, arguments_.join(u' '), QDir::currentPath(), splashMinimised);
+}
+
 void Application::registerWindows()
 {
-    const auto unloadByName = [this](const QString& name) { return [this, name] { registry_.unloadByName(name); }; };
-
     loader_.add(windowname::kSplash, [this] {
         auto* splash = new QtSplash(screen_, timers_,
-                                    {[this] { endProgram(); },
-                                     [this] { registry_.unloadByName(windowname::kSplash); },
-                                     [this](bool minimised) {
-                                         lifecycle_.initialize(currentProgramFolder([this](const QString& path) { return existence_.fileExists(path); }), arguments_.join(u' '),
-                                                               QDir::currentPath(), minimised);
-                                     }});
+                                    {[this] { endProgram(); }, [this] { registry_.unloadByName(windowname::kSplash); },
+                                     [this](bool minimised) { startUp(minimised); }});
         splash->logic().onLoad();
         return std::make_unique<WidgetWindow>(splash, screen_, [] {});
     });
 
-    loader_.add(windowname::kMain, [this, unloadByName] {
-        auto* window = new QtMainWindow(screen_, {settings_, script_, windows_, values_, flags_, voice_},
-                                        {dialogs_, screen_, [this] { lifecycle_.shutdown(); }});
-        window->setCloseBoxHandler(unloadByName(windowname::kMain));
-        window->logic().onLoad();
-        return std::make_unique<WidgetWindow>(window, screen_, [window] {
-            window->logic().onQueryUnload();
-            window->logic().onUnload();
-        });
+    loader_.add(windowname::kMain, [this] {
+        return manage(new QtMainWindow(screen_, {settings_, script_, windows_, values_, flags_, voice_},
+                                       {dialogs_, screen_, [this] { lifecycle_.shutdown(); }}),
+                      windowname::kMain);
     });
 
-    loader_.add(windowname::kAboutDialog, [this, unloadByName] {
-        auto* dialog = new QtAboutDialog(screen_, windows_, values_, flags_);
-        dialog->setCloseBoxHandler(unloadByName(windowname::kAboutDialog));
-        dialog->logic().onLoad();
-        return std::make_unique<WidgetWindow>(dialog, screen_, [dialog] {
-            dialog->logic().onQueryUnload();
-            dialog->logic().onUnload();
-        });
+    loader_.add(windowname::kAboutDialog, [this] {
+        return manage(new QtAboutDialog(screen_, windows_, values_, flags_), windowname::kAboutDialog);
     });
 
     for (const auto kind : {ControllerKind::Full, ControllerKind::Simple}) {
         const QString name = kind == ControllerKind::Full ? windowname::kController : windowname::kSimpleController;
-        loader_.add(name, [this, kind, name, unloadByName] {
-            auto* controller = new QtController(kind, screen_, {settings_, engine_, windows_, values_, flags_});
-            controller->setCloseBoxHandler(unloadByName(name));
-            controller->logic().onLoad();
-            return std::make_unique<WidgetWindow>(controller, screen_, [controller] {
-                controller->logic().onQueryUnload();
-                controller->logic().onUnload();
-            });
+        loader_.add(name, [this, kind, name] {
+            return manage(new QtController(kind, screen_, {settings_, engine_, windows_, values_, flags_}), name);
         });
     }
 
-    loader_.add(windowname::kDisplay, [this, unloadByName] {
-        auto* display = new QtDisplayWindow(screen_,
-                                            {settings_, script_, windows_, staging_.display, displayCommands_, engine_,
-                                             clipboardOutput_, displayHost_, values_, flags_},
-                                            {shell_, screen_, helpPages()});
-        display->setCloseBoxHandler(unloadByName(windowname::kDisplay));
-        display->logic().onLoad();
-        return std::make_unique<WidgetWindow>(display, screen_, [display] {
-            display->logic().onQueryUnload();
-            display->logic().onUnload();
-        });
+    loader_.add(windowname::kDisplay, [this] {
+        return manage(new QtDisplayWindow(screen_,
+                                          {settings_, script_, windows_, staging_.display, displayCommands_, engine_,
+                                           clipboardOutput_, displayHost_, values_, flags_},
+                                          {shell_, screen_, helpPages()}),
+                      windowname::kDisplay);
     });
 
     for (const QString& name : {windowname::kTimerWindow, windowname::kMusicEngine})

@@ -43,6 +43,9 @@ public:
 
 private:
     void registerWindows();
+    template <typename Widget>
+    std::unique_ptr<Window> manage(Widget* widget, const QString& name);
+    void startUp(bool splashMinimised);
     void endProgram();
 
     QStringList arguments_;
