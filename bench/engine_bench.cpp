@@ -1,5 +1,6 @@
 #include "platform/desktop/desktopfileexistence.h"
 #include "platform/desktop/desktoptextfiles.h"
+#include "platform/steppedtimers.h"
 #include "presentation/clipboardoutput.h"
 #include "presentation/linecommands.h"
 #include "presentation/steppingengine.h"
@@ -51,7 +52,7 @@ struct EngineBench {
     QuietScreen screen;
     QuietFontProbe fonts;
     QuietFirstRunWindows firstRun;
-    QuietTimers timers;
+    SteppedTimers timers;
     QuietClipboard clipboard;
     Settings settings;
     Script script{files, existence, messages};

@@ -7,7 +7,7 @@
 
 #include "doubles/defaultsettings.h"
 #include "doubles/fakefiles.h"
-#include "doubles/manualtimers.h"
+#include "platform/steppedtimers.h"
 #include "doubles/recordingmessagebox.h"
 #include "doubles/recordingstepports.h"
 #include "qtprinters.h"
@@ -93,7 +93,7 @@ protected:
                                         staging.music.anyKeySet.clear();
                                     }};
     RecordingClipboard clipboard{log};
-    ManualTimers timers;
+    SteppedTimers timers;
     SteppingEngine engine{script, settings, tokens, staging, lineCommands,
                           SteppingPorts{display, displayCommands, subCommands, musicCommands, windows, clipboard},
                           timers};

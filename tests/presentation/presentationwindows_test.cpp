@@ -18,7 +18,7 @@
 #include "doubles/fakescreen.h"
 #include "doubles/fakeservices.h"
 #include "doubles/fakewindows.h"
-#include "doubles/manualtimers.h"
+#include "platform/steppedtimers.h"
 #include "doubles/recordingmessagebox.h"
 #include "doubles/recordingstepports.h"
 #include "qtprinters.h"
@@ -144,7 +144,7 @@ protected:
                                     screen, fonts};
     test::RecordingCommands subCommands{log, "sub", nullptr, nullptr};
     test::RecordingCommands musicCommands{log, "music", nullptr, nullptr};
-    test::ManualTimers timers;
+    SteppedTimers timers;
     SteppingEngine engine{script, settings, tokens, staging, lineCommands,
                           SteppingPorts{host, displayCommands, subCommands, musicCommands, windows, clipboard}, timers};
     DisplayWindowLogic display{displayView,

@@ -211,7 +211,7 @@ TEST_F(Engine, TheWaitTimerStopsWhenItRunsOut)
 {
     start(kFiveLines);
     engine.next();
-    test::ManualTimers::ManualTimer* timer = timers.created.front();
+    const Timer* timer = timers.timers().front();
     EXPECT_TRUE(timer->isEnabled());
     EXPECT_EQ(timer->intervalMs(), 250);
     pause();

@@ -1,7 +1,7 @@
 #include "shell/splashlogic.h"
 
 #include "doubles/fakescreen.h"
-#include "doubles/manualtimers.h"
+#include "platform/steppedtimers.h"
 #include "qtprinters.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ public:
 class SplashTest : public ::testing::Test {
 protected:
     test::FakeScreen screen{15360, 11520};
-    test::ManualTimers timers;
+    SteppedTimers timers;
     FakeSplashView view;
     QStringList events;
     SplashLogic logic{view, screen, timers,
@@ -41,8 +41,8 @@ TEST_F(SplashTest, CentredThenStartsAfterTwoSeconds)
     logic.onLoad();
     EXPECT_EQ(view.place.left, 5279);
     EXPECT_EQ(view.place.top, 4409);
-    ASSERT_EQ(timers.created.size(), 1u);
-    EXPECT_EQ(timers.created[0]->intervalMs(), 2000);
+    ASSERT_EQ(timers.timers().size(), 1u);
+    EXPECT_EQ(timers.timers()[0]->intervalMs(), 2000);
     EXPECT_TRUE(events.isEmpty());
     timers.tickAll();
     EXPECT_EQ(events, QStringList({"unload", "start"}));

@@ -19,7 +19,7 @@
 #include "doubles/fakescreen.h"
 #include "doubles/fakeservices.h"
 #include "doubles/fakewindows.h"
-#include "doubles/manualtimers.h"
+#include "platform/steppedtimers.h"
 #include "doubles/recordingmessagebox.h"
 #include "doubles/recordingstepports.h"
 #include "qtprinters.h"
@@ -75,7 +75,7 @@ protected:
     DisplayWindowHost host{{[] {}, [] {}}};
     DisplayCommands displayCommands{{staging.display, settings, script, host, controllerPlace, [](int) {}}, screen, fonts};
     DiscardedCommands nothing{[] {}};
-    test::ManualTimers timers;
+    SteppedTimers timers;
     SteppingEngine engine{script, settings, tokens, staging, lineCommands,
                           SteppingPorts{host, displayCommands, nothing, nothing, windows, clipboard}, timers};
 };

@@ -2,6 +2,7 @@
 
 #include "platform/desktop/desktopfileexistence.h"
 #include "platform/desktop/desktoptextfiles.h"
+#include "platform/steppedtimers.h"
 #include "presentation/clipboardoutput.h"
 #include "presentation/discardedcommands.h"
 #include "presentation/displaycommands.h"
@@ -71,7 +72,7 @@ int runPreview(const QStringList& args, QTextStream& out, QTextStream& err)
     QuietMessageBox messages;
     QuietScreen screen;
     QuietFontProbe fonts;
-    QuietTimers timers;
+    SteppedTimers timers;
     QuietClipboard clipboard;
     QuietFirstRunWindows firstRunWindows;
 

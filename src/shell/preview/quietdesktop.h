@@ -4,7 +4,6 @@
 #include "platform/fontprobe.h"
 #include "platform/messagebox.h"
 #include "platform/screen.h"
-#include "platform/timers.h"
 #include "presentation/displaycommands.h"
 #include "presentation/displayport.h"
 #include "presentation/staging.h"
@@ -40,19 +39,6 @@ class QuietMessageBox : public MessageBox {
 public:
     void show(const QString& text, const QString& /*title*/) override { messages << text; }
     QStringList messages;
-};
-
-// Timers tick only when the preview lets time pass.
-class QuietTimers : public Timers {
-public:
-    std::unique_ptr<Timer> create(int intervalMs, std::function<void()> onTick) override;
-    // As much time as the operator leaves between two presses: every timer ticks until it
-    // stops by itself (at most a few times).
-    void letTimePass();
-
-private:
-    class QuietTimer;
-    std::vector<QuietTimer*> timers_;
 };
 
 // The operator windows as designed, for the first-run placement.

@@ -1,0 +1,53 @@
+#include "platform/steppedtimers.h"
+
+#include <gtest/gtest.h>
+
+namespace qc {
+namespace {
+
+TEST(SteppedTimers, TickOnlyWhenEnabledAndToldTo)
+{
+    SteppedTimers timers;
+    int ticks = 0;
+    std::unique_ptr<Timer> timer = timers.create(250, [&] { ++ticks; });
+    EXPECT_FALSE(timer->isEnabled());
+    timers.tickAll();
+    EXPECT_EQ(ticks, 0);
+    timer->setEnabled(true);
+    timers.tickAll();
+    timers.tickAll();
+    EXPECT_EQ(ticks, 2);
+}
+
+TEST(SteppedTimers, TimePassesUntilEveryTimerHasStopped)
+{
+    SteppedTimers timers;
+    int left = 3;
+    std::unique_ptr<Timer> timer;
+    timer = timers.create(250, [&] {
+        if (--left == 0)
+            timer->setEnabled(false);
+    });
+    timer->setEnabled(true);
+    timers.letTimePass();
+    EXPECT_EQ(left, 0);
+    EXPECT_FALSE(timer->isEnabled());
+
+    std::unique_ptr<Timer> forever = timers.create(1000, [] {});
+    forever->setEnabled(true);
+    timers.letTimePass();   // a timer that never stops does not hold the caller forever
+}
+
+TEST(SteppedTimers, AGoneTimerIsForgotten)
+{
+    SteppedTimers timers;
+    {
+        std::unique_ptr<Timer> timer = timers.create(250, [] {});
+        EXPECT_EQ(timers.timers().size(), 1u);
+    }
+    EXPECT_TRUE(timers.timers().empty());
+    timers.tickAll();
+}
+
+} // namespace
+} // namespace qc
