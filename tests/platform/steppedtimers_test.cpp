@@ -33,9 +33,12 @@ TEST(SteppedTimers, TimePassesUntilEveryTimerHasStopped)
     EXPECT_EQ(left, 0);
     EXPECT_FALSE(timer->isEnabled());
 
-    std::unique_ptr<Timer> forever = timers.create(1000, [] {});
+    int foreverTicks = 0;
+    std::unique_ptr<Timer> forever = timers.create(1000, [&] { ++foreverTicks; });
     forever->setEnabled(true);
     timers.letTimePass();   // a timer that never stops does not hold the caller forever
+    EXPECT_GT(foreverTicks, 0);
+    EXPECT_LE(foreverTicks, 8);
 }
 
 TEST(SteppedTimers, AGoneTimerIsForgotten)
