@@ -1,26 +1,8 @@
 #include "platform/clipboard.h"
 #include "presentation/clipboardoutput.h"
 #include "presentation/controllerlogic.h"
-#include "presentation/displaycommands.h"
-#include "presentation/displaywindowlogic.h"
-#include "presentation/linecommands.h"
-#include "presentation/steppingengine.h"
-#include "script/cliptokens.h"
-#include "script/script.h"
-#include "shell/programvalues.h"
-#include "windows/windowmanager.h"
-#include "windows/windowregistry.h"
 
-#include "doubles/defaultsettings.h"
-#include "doubles/fakedisplayport.h"
-#include "doubles/fakefiles.h"
-#include "doubles/fakefontprobe.h"
-#include "doubles/fakescreen.h"
-#include "doubles/fakeservices.h"
-#include "doubles/fakewindows.h"
-#include "platform/steppedtimers.h"
-#include "doubles/recordingmessagebox.h"
-#include "doubles/recordingstepports.h"
+#include "doubles/presentationrig.h"
 #include "qtprinters.h"
 
 #include <gtest/gtest.h>
@@ -97,13 +79,10 @@ public:
 
 // The presentation windows' rules over the real engine, window manager and display
 // commands; the windows themselves are fakes.
-class PresentationWindowsTest : public ::testing::Test {
+class PresentationWindowsTest : public ::testing::Test, protected test::PresentationRig {
 protected:
-    PresentationWindowsTest()
+    PresentationWindowsTest() : PresentationRig({"'qc-title Night", "'qc-header Hello", "A", "B", "", "C"})
     {
-        files.put("/show/s.txt", {"'qc-title Night", "'qc-header Hello", "A", "B", "", "C"});
-        script.setLocation(ScriptLocation::ofPath("/show/s.txt"));
-        script.load();
         // The windows' closing handlers, as the real windows run them.
         loader.onClose["frmMi02"] = [this] { display.onQueryUnload(); display.onUnload(); };
         loader.onClose["frmMi01"] = [this] { controller.onQueryUnload(); controller.onUnload(); };
@@ -118,35 +97,7 @@ protected:
         loader.log.clear();
     }
 
-    QStringList log;
-    test::FakeFiles files;
-    test::RecordingMessageBox messages;
-    Script script{files, files, messages};
-    Settings settings = test::defaultSettings();
-    test::FakeScreen screen{15360, 11520};
-    test::FakeFontProbe fonts;
-    test::FakeWindowLoader loader;
-    WindowRegistry registry{loader};
-    ShowStateRecords records;
-    WindowManager windows{registry, records, settings, screen};
-    ProgramValues values;
-    WindowFlags flags;
-    ClipTokens tokens;
-    CommandStaging staging;
-    LineCommands lineCommands{staging, windows};
-    test::RecordingClipboard clipboard{log};
-    test::RecordingShellOpen shell;
     FakeDisplayWindowView displayView;
-    DisplayWindowHost host{{[] {}, [this] { log << "focusController"; }}};
-    test::FakeControllerPlace controllerPlace;
-    DisplayCommands displayCommands{{staging.display, settings, script, host, controllerPlace,
-                                     [this](int v) { engine.applyClipSwitch(v); }},
-                                    screen, fonts};
-    test::RecordingCommands subCommands{log, "sub", nullptr, nullptr};
-    test::RecordingCommands musicCommands{log, "music", nullptr, nullptr};
-    SteppedTimers timers;
-    SteppingEngine engine{script, settings, tokens, staging, lineCommands,
-                          SteppingPorts{host, displayCommands, subCommands, musicCommands, windows, clipboard}, timers};
     DisplayWindowLogic display{displayView,
                                {settings, script, windows, staging.display, displayCommands, engine, clipboard, host,
                                 values, flags},

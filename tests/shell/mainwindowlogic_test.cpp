@@ -11,6 +11,7 @@
 #include "doubles/fakeservices.h"
 #include "doubles/fakewindows.h"
 #include "doubles/recordingmessagebox.h"
+#include "doubles/shellrig.h"
 #include "qtprinters.h"
 
 #include <gtest/gtest.h>
@@ -47,27 +48,10 @@ public:
     int sizeKept = 0;
 };
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected test::ShellRig {
 protected:
-    test::FakeFiles files;
-    test::RecordingMessageBox messages;
-    test::FakeScreen screen{15360, 11520};
-    test::FakeWindowLoader loader;
-    test::FakeCommonDialogs dialogs;
-    test::RecordingShellOpen shell;
-    WindowRegistry registry{loader};
-    ShowStateRecords records;
-    Settings settings = test::defaultSettings();
-    Script script{files, files, messages};
-    WindowManager windows{registry, records, settings, screen};
-    ProgramValues values;
-    WindowFlags flags;
-    VoiceSoftware voiceSoftware{shell, messages, settings};
     FakeMainWindowView view;
-    int shutdowns = 0;
-    MainWindowLogic logic{view,
-                          {settings, script, windows, values, flags, voiceSoftware},
-                          {dialogs, screen, [this] { ++shutdowns; }}};
+    MainWindowLogic logic{view, mainParts(), mainServices()};
 };
 
 TEST_F(MainWindowTest, OpensWhereItWasKeptOnTheScreen)

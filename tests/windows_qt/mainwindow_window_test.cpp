@@ -12,6 +12,7 @@
 #include "doubles/fakeservices.h"
 #include "doubles/fakewindows.h"
 #include "doubles/recordingmessagebox.h"
+#include "doubles/shellrig.h"
 #include "qtprinters.h"
 
 #include <QDropEvent>
@@ -26,7 +27,7 @@
 namespace qc {
 namespace {
 
-class MainWindowWidget : public ::testing::Test {
+class MainWindowWidget : public ::testing::Test, protected test::ShellRig {
 protected:
     QPushButton* button(const char* name) const { return window.findChild<QPushButton*>(QString::fromLatin1(name)); }
 
@@ -38,23 +39,7 @@ protected:
         return texts;
     }
 
-    test::FakeFiles files;
-    test::RecordingMessageBox messages;
-    test::FakeScreen screen{15360, 11520};
-    test::FakeWindowLoader loader;
-    test::FakeCommonDialogs dialogs;
-    test::RecordingShellOpen shell;
-    WindowRegistry registry{loader};
-    ShowStateRecords records;
-    Settings settings = test::defaultSettings();
-    Script script{files, files, messages};
-    WindowManager windows{registry, records, settings, screen};
-    ProgramValues values;
-    WindowFlags flags;
-    VoiceSoftware voice{shell, messages, settings};
-    int shutdowns = 0;
-    QtMainWindow window{screen, {settings, script, windows, values, flags, voice},
-                        {dialogs, screen, [this] { ++shutdowns; }}};
+    QtMainWindow window{screen, mainParts(), mainServices()};
 };
 
 TEST_F(MainWindowWidget, ControlsWhereTheyAreDesigned)
@@ -144,15 +129,8 @@ TEST_F(MainWindowWidget, TheCloseBoxGoesThroughTheProgram)
 
 TEST(AboutDialogWidget, ShowsNameVersionAndDate)
 {
-    test::FakeWindowLoader loader;
-    WindowRegistry registry(loader);
-    ShowStateRecords records;
-    Settings settings = test::defaultSettings();
-    test::FakeScreen screen;
-    WindowManager windows(registry, records, settings, screen);
-    ProgramValues values;
-    WindowFlags flags;
-    QtAboutDialog dialog(screen, windows, values, flags);
+    test::ShellRig rig;
+    QtAboutDialog dialog(rig.screen, rig.windows, rig.values, rig.flags);
     EXPECT_EQ(dialog.objectName(), "frmMi80");
     EXPECT_EQ(dialog.windowTitle(), "about");
     EXPECT_EQ(dialog.size(), QSize(248, 153));

@@ -1,27 +1,10 @@
 #include "platform/desktop/qtfontprobe.h"
 #include "presentation/clipboardoutput.h"
 #include "presentation/discardedcommands.h"
-#include "presentation/displaycommands.h"
-#include "presentation/linecommands.h"
 #include "presentation/qtcontroller.h"
 #include "presentation/qtdisplaywindow.h"
-#include "presentation/steppingengine.h"
-#include "script/cliptokens.h"
-#include "script/script.h"
-#include "shell/programvalues.h"
-#include "windows/windowmanager.h"
-#include "windows/windowregistry.h"
 
-#include "doubles/defaultsettings.h"
-#include "doubles/fakedisplayport.h"
-#include "doubles/fakefiles.h"
-#include "doubles/fakefontprobe.h"
-#include "doubles/fakescreen.h"
-#include "doubles/fakeservices.h"
-#include "doubles/fakewindows.h"
-#include "platform/steppedtimers.h"
-#include "doubles/recordingmessagebox.h"
-#include "doubles/recordingstepports.h"
+#include "doubles/presentationrig.h"
 #include "qtprinters.h"
 
 #include <QCheckBox>
@@ -37,47 +20,15 @@ namespace qc {
 namespace {
 
 // The presentation windows on the offscreen platform over the real engine.
-class PresentationWidgets : public ::testing::Test {
+class PresentationWidgets : public ::testing::Test, protected test::PresentationRig {
 protected:
-    PresentationWidgets()
-    {
-        files.put("/show/s.txt", {"'qc-title Night", "A", "", "B"});
-        script.setLocation(ScriptLocation::ofPath("/show/s.txt"));
-        script.load();
-    }
+    PresentationWidgets() : PresentationRig({"'qc-title Night", "A", "", "B"}) {}
 
     template <typename T>
     T* child(QWidget& window, const char* name)
     {
         return window.findChild<T*>(QString::fromLatin1(name));
     }
-
-    QStringList log;
-    test::FakeFiles files;
-    test::RecordingMessageBox messages;
-    Script script{files, files, messages};
-    Settings settings = test::defaultSettings();
-    test::FakeScreen screen{15360, 11520};
-    test::FakeFontProbe fonts;
-    test::FakeWindowLoader loader;
-    WindowRegistry registry{loader};
-    ShowStateRecords records;
-    WindowManager windows{registry, records, settings, screen};
-    ProgramValues values;
-    WindowFlags flags;
-    ClipTokens tokens;
-    CommandStaging staging;
-    LineCommands lineCommands{staging, windows};
-    test::RecordingClipboard clipboard{log};
-    test::FakeDisplayPort displayPort;
-    test::FakeControllerPlace controllerPlace;
-    test::RecordingShellOpen shell;
-    DisplayWindowHost host{{[] {}, [] {}}};
-    DisplayCommands displayCommands{{staging.display, settings, script, host, controllerPlace, [](int) {}}, screen, fonts};
-    DiscardedCommands nothing{[] {}};
-    SteppedTimers timers;
-    SteppingEngine engine{script, settings, tokens, staging, lineCommands,
-                          SteppingPorts{host, displayCommands, nothing, nothing, windows, clipboard}, timers};
 };
 
 TEST_F(PresentationWidgets, FullControllerControls)
