@@ -301,6 +301,25 @@ TEST_F(PresentationWindowsTest, ClosingTheControllerRecordsItsPlace)
     EXPECT_TRUE(values.quitting);                  // closing a minimised controller quits
 }
 
+TEST_F(PresentationWindowsTest, QuitRoadsEndTheProgramInsteadOfReturning)
+{
+    loader.onClose["frmMi00"] = [this] { log << "program ends"; };
+    for (const auto quit : {std::function<void()>([this] { display.onKeyPress(QChar(27)); }),
+                            std::function<void()>([this] { controller.onButton(ControllerButton::Off); }),
+                            std::function<void()>([this] { controller.onKeyPress(QChar(27)); })}) {
+        values.quitting = false;
+        log.clear();
+        windows.openMainWindow();
+        open();
+        quit();
+        EXPECT_TRUE(values.quitting);
+        EXPECT_TRUE(log.contains("program ends"));
+        EXPECT_FALSE(loader.log.contains("frmMi00.restore"));   // never back to the main window
+        EXPECT_FALSE(windows.isControllerLoaded());
+        EXPECT_FALSE(registry.isLoaded("frmMi02"));
+    }
+}
+
 TEST_F(PresentationWindowsTest, BannersOpenTheirPages)
 {
     display.onBannerClick(0);
