@@ -26,8 +26,13 @@ QString normalizeColorText(QStringView text, ColorKind kind)
                                                            : QStringLiteral("000000");
     if (text.isEmpty())
         return fallback;
-    const QString digits = padLeft(text.left(6).toString().toUpper(), 6);
-    for (QChar c : digits) {
+    // Upper case for ASCII letters only: no other character may turn into a hex digit.
+    QString digits = padLeft(text.left(6).toString(), 6);
+    for (QChar& c : digits) {
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - (u'a' - u'A'));
+    }
+    for (QChar c : std::as_const(digits)) {
         if (!isUpperHexDigit(c))
             return fallback;
     }

@@ -69,8 +69,10 @@ TEST(EncodeTextLines, CodePageWhenItFitsElseMarkedUtf8)
               QByteArray("[QCST]\r\nShowTxtFName=\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E\r\n"));
     const QByteArray mixed = encodeTextLines({"voice=😀"});
     EXPECT_EQ(mixed, QByteArray("\xEF\xBB\xBFvoice=\xF0\x9F\x98\x80\r\n"));
-    // Whatever was written reads back the same.
-    for (const QStringList& lines : {QStringList{"表示", "ﾃｷｽﾄ", "a\\b"}, QStringList{"😀", "한국어"}})
+    // Whatever was written reads back the same, also characters whose code page 932 form
+    // would read back as another character.
+    for (const QStringList& lines : {QStringList{"表示", "ﾃｷｽﾄ", "a\\b"}, QStringList{"😀", "한국어"},
+                                     QStringList{"¥100"}, QStringList{"〜"}, QStringList{"−"}, QStringList{"—"}})
         EXPECT_EQ(decodeTextLines(encodeTextLines(lines), 100), lines);
 }
 

@@ -27,6 +27,7 @@ TEST(NormalizeColorText, PadsChecksAndFallsBack)
         {u"1234567", ColorKind::Text, "123456"},   // first six kept
         {u"12 456", ColorKind::Text, "000000"},
         {u"ＡＢＣＤＥＦ", ColorKind::Text, "000000"},
+        {u"\uFB00", ColorKind::Text, "000000"},          // a ligature is no hex digit, in any case
     };
     for (const auto& c : cases)
         EXPECT_EQ(normalizeColorText(QString::fromUtf16(c.text), c.kind), c.expected)

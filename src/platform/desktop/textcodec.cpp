@@ -166,7 +166,10 @@ QByteArray encodeTextLines(const QStringList& lines)
         text += line;
         text += QStringLiteral("\r\n");
     }
-    if (std::optional<QByteArray> cp932 = encodeCp932(text))
+    // Some characters have a code page 932 form that reads back as another character (the
+    // yen sign becomes a backslash, a wave dash a full-width tilde): only a form that reads
+    // back unchanged will do.
+    if (std::optional<QByteArray> cp932 = encodeCp932(text); cp932 && decodeCp932(*cp932) == text)
         return *cp932;
     return QByteArray(kUtf8Mark) + text.toUtf8();
 }

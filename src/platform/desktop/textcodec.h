@@ -29,8 +29,8 @@ std::optional<QByteArray> encodeCp932(const QString& text);
 // as a whole (the mark dropped), else code page 932.
 QStringList decodeTextLines(QByteArrayView bytes, int maxLines);
 
-// A text file of lines each ended by CR LF: code page 932 when every character fits, else
-// UTF-8 with a byte order mark, so that nothing is lost.
+// A text file of lines each ended by CR LF: code page 932 when every character fits and reads
+// back unchanged, else UTF-8 with a byte order mark, so that nothing is lost.
 QByteArray encodeTextLines(const QStringList& lines);
 
 } // namespace qc
