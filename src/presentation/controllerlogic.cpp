@@ -13,14 +13,6 @@ namespace {
 
 using K = SettingKey;
 
-WindowState stateOfText(const QString& text)
-{
-    if (text == u"1")
-        return WindowState::Minimized;
-    if (text == u"2")
-        return WindowState::Maximized;
-    return WindowState::Normal;
-}
 
 } // namespace
 
@@ -56,7 +48,7 @@ void ControllerLogic::onLoad()
     loadTop_ = parts_.settings.text(K::Win01Top);
     view_.moveTo(int(numberOfText(loadLeft_)), int(numberOfText(loadTop_)));
     keepOnScreen(view_, screen_);
-    view_.setWindowState(stateOfText(parts_.settings.text(K::Win01State)));
+    view_.setWindowState(windowStateOfText(parts_.settings.text(K::Win01State)));
     parts_.engine.startRun(*this);
 }
 

@@ -124,7 +124,7 @@ void DisplayWindowLogic::onLoad()
     const auto number = [&](K key) { return int(numberOfText(settings.text(key))); };
     view_.moveTo(number(K::Win02Left), number(K::Win02Top));
     view_.resizeTo(number(K::Win02Width), number(K::Win02Height));
-    view_.setWindowState(settings.text(K::Win02State) == u"1" ? WindowState::Minimized : WindowState::Normal);
+    view_.setWindowState(windowStateOfText(settings.text(K::Win02State)));
     keepOnScreen();
     view_.setFontName(settings.text(K::ShowTxtFName));
     view_.setFontSize(settings.integer(K::ShowTxtFSize));

@@ -126,7 +126,7 @@ QLabel* QtController::addLabel(const char* name, const QString& text, QRect twip
 
 bool QtController::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
+    if (isClick(*event)) {
         if (const auto it = clickableLabels_.find(watched); it != clickableLabels_.end()) {
             logic_.onLabelClick(it->second);
             return true;
@@ -201,7 +201,8 @@ void QtController::resizeEvent(QResizeEvent* event)
 void QtController::mousePressEvent(QMouseEvent* event)
 {
     QWidget::mousePressEvent(event);
-    logic_.onBackgroundClick();
+    if (isClick(*event))
+        logic_.onBackgroundClick();
 }
 
 } // namespace qc

@@ -50,10 +50,9 @@ QtDisplayWindow::QtDisplayWindow(const Screen& screen, DisplayWindowLogic::Parts
         banners_[i]->setPixmap(pictures[i]);
         banners_[i]->resize(pictures[i].size());
         banners_[i]->hide();
-        if (i < 2) {
+        banners_[i]->installEventFilter(this);
+        if (i < 2)
             banners_[i]->setCursor(Qt::PointingHandCursor);
-            banners_[i]->installEventFilter(this);
-        }
     }
 
     new KeyPreview(*this, [this](QChar key) { return logic_.onKeyPress(key); });
@@ -69,7 +68,7 @@ bool QtDisplayWindow::eventFilter(QObject* watched, QEvent* event)
             logic_.onTextKeyUp();
         else if (type == QEvent::FocusOut)
             logic_.onTextLostFocus();
-        else if (type == QEvent::MouseButtonPress && watched == text_->viewport())
+        else if (isClick(*event) && watched == text_->viewport())
             logic_.onTextClick();
     } else if (watched == cursorBox_) {
         if (type == QEvent::KeyPress)
@@ -77,11 +76,13 @@ bool QtDisplayWindow::eventFilter(QObject* watched, QEvent* event)
         else if (type == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat())
             logic_.onCursorBoxKeyUp();
     } else if (type == QEvent::MouseButtonPress) {
-        for (int i = 0; i < 2; ++i) {
-            if (watched == banners_[std::size_t(i)]) {
+        // The first two banners open their pages; the third takes the click and does nothing.
+        for (int i = 0; i < 3; ++i) {
+            if (watched != banners_[std::size_t(i)])
+                continue;
+            if (i < 2 && isClick(*event))
                 logic_.onBannerClick(i);
-                return true;
-            }
+            return true;
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -246,7 +247,8 @@ void QtDisplayWindow::closeEvent(QCloseEvent* event)
 void QtDisplayWindow::mousePressEvent(QMouseEvent* event)
 {
     QWidget::mousePressEvent(event);
-    logic_.onClick();
+    if (isClick(*event))
+        logic_.onClick();
 }
 
 } // namespace qc

@@ -15,18 +15,6 @@ namespace {
 
 using K = SettingKey;
 
-WindowState stateOfText(const QString& text)
-{
-    try {
-        const int value = int16OfText(text);
-        if (value == 1)
-            return WindowState::Minimized;
-        if (value == 2)
-            return WindowState::Maximized;
-    } catch (const NumberOverflow&) {
-    }
-    return WindowState::Normal;
-}
 
 } // namespace
 
@@ -44,7 +32,7 @@ void MainWindowLogic::onLoad()
     loadTop_ = settings.text(K::Win00Top);
     view_.moveTo(int(numberOfText(loadLeft_)), int(numberOfText(loadTop_)));
     keepOnScreen(view_, services_.screen);
-    view_.setWindowState(stateOfText(settings.text(K::Win00State)));
+    view_.setWindowState(windowStateOfText(settings.text(K::Win00State)));
     view_.showScriptTotals(parts_.script.content().lineCount(), parts_.script.location().fileName);
     if (parts_.script.location().path.isEmpty() && !parts_.flags.hiddenToTray) {
         view_.showWindow();

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -37,6 +38,12 @@ QtMainWindow::QtMainWindow(const Screen& screen, MainWindowLogic::Parts parts, M
     setPalette(palette);
     setAcceptDrops(true);
 
+    // The decorative shape: a light panel behind the script's line total and file name.
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("shpPointUp"));
+    panel->setGeometry(pixelRect(QRect(120, 1740, 4920, 720), screen_));
+    panel->setStyleSheet(QStringLiteral("background-color: #E0E0FF; border-radius: 4px;"));
+
     // Created in tab order.
     QPushButton* show = addButton(MainButton::Show, QStringLiteral("表示 c"), {1920, 360, 1335, 495});
     addButton(MainButton::Config, QStringLiteral("環境設定 v"), {3480, 360, 1335, 495});
@@ -47,9 +54,9 @@ QtMainWindow::QtMainWindow(const Screen& screen, MainWindowLogic::Parts parts, M
     addButton(MainButton::Read, QStringLiteral("読み込み x"), {360, 360, 1335, 495});
     show->setStyleSheet(QStringLiteral("background-color: %1;").arg(kShowButtonColour.name()));
 
-    addLabel(QStringLiteral("総行数："), {240, 1800, 855, 255});
-    totalLabel_ = addLabel(QStringLiteral("0"), {1080, 1800, 735, 255});
-    fileLabel_ = addLabel(QString(), {240, 2160, 4695, 255});
+    addLabel("lblMsg0", QStringLiteral("総行数："), {240, 1800, 855, 255});
+    totalLabel_ = addLabel("lblShowTxtTotal", QStringLiteral("0"), {1080, 1800, 735, 255});
+    fileLabel_ = addLabel("lblShowTxtFile", QString(), {240, 2160, 4695, 255});
     fileLabel_->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック")));
 
     new KeyPreview(*this, [this](QChar key) { return logic_.onKeyPress(key); });
@@ -80,9 +87,10 @@ QPushButton* QtMainWindow::addButton(MainButton button, const QString& caption, 
     return widget;
 }
 
-QLabel* QtMainWindow::addLabel(const QString& text, QRect twips)
+QLabel* QtMainWindow::addLabel(const char* name, const QString& text, QRect twips)
 {
     auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(pixelRect(twips, screen_));
     return label;
 }
@@ -114,7 +122,8 @@ void QtMainWindow::resizeEvent(QResizeEvent* event)
 void QtMainWindow::mousePressEvent(QMouseEvent* event)
 {
     QWidget::mousePressEvent(event);
-    logic_.onBackgroundClick();
+    if (isClick(*event))
+        logic_.onBackgroundClick();
 }
 
 void QtMainWindow::dragEnterEvent(QDragEnterEvent* event)

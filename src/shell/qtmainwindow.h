@@ -32,7 +32,7 @@ protected:
 
 private:
     QPushButton* addButton(MainButton button, const QString& caption, QRect twips);
-    QLabel* addLabel(const QString& text, QRect twips);
+    QLabel* addLabel(const char* name, const QString& text, QRect twips);
 
     MainWindowLogic logic_;
     std::map<MainButton, QPushButton*> buttons_;

@@ -5,6 +5,19 @@
 
 namespace qc {
 
+WindowState windowStateOfText(const QString& text)
+{
+    try {
+        switch (int16OfText(text)) {
+        case 1: return WindowState::Minimized;
+        case 2: return WindowState::Maximized;
+        default: return WindowState::Normal;
+        }
+    } catch (const NumberOverflow&) {
+        return WindowState::Normal;
+    }
+}
+
 WindowRect keptOnScreen(WindowRect rect, const Screen& screen)
 {
     rect.left = int(numberOfText(keepLeftOnScreen(QString::number(rect.left), QString::number(rect.width), screen)));

@@ -26,6 +26,10 @@ public:
     virtual void keepFixedSize() = 0;
 };
 
+// A window state written in the settings ("0" normal, "1" minimised, "2" maximised), read as
+// a number; anything else is normal.
+WindowState windowStateOfText(const QString& text);
+
 // The window's place pulled inside the screen, its size unchanged: a negative coordinate
 // becomes 0, a far edge past the screen's edge is brought onto it, a window larger than the
 // screen goes to 0.

@@ -304,7 +304,7 @@ TEST_F(PresentationWindowsTest, ClosingTheControllerRecordsItsPlace)
 TEST_F(PresentationWindowsTest, QuitRoadsEndTheProgramInsteadOfReturning)
 {
     loader.onClose["frmMi00"] = [this] { log << "program ends"; };
-    for (const auto quit : {std::function<void()>([this] { display.onKeyPress(QChar(27)); }),
+    for (const auto& quit : {std::function<void()>([this] { display.onKeyPress(QChar(27)); }),
                             std::function<void()>([this] { controller.onButton(ControllerButton::Off); }),
                             std::function<void()>([this] { controller.onKeyPress(QChar(27)); })}) {
         values.quitting = false;

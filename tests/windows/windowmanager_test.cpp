@@ -1,3 +1,4 @@
+#include "windows/placedwindowview.h"
 #include "windows/windowmanager.h"
 #include "windows/windowregistry.h"
 
@@ -200,6 +201,26 @@ TEST_F(WindowManagerTest, UnknownWindowsAreNotLoaded)
     manager.loadMusicEngine();
     EXPECT_FALSE(registry.isLoaded("frmMf00"));
     manager.unloadMusicEngine();
+}
+
+} // namespace
+} // namespace qc
+
+namespace qc {
+namespace {
+
+TEST(WindowStateText, ReadAsANumber)
+{
+    const struct {
+        const char* text;
+        WindowState state;
+    } cases[] = {
+        {"0", WindowState::Normal},    {"1", WindowState::Minimized}, {" 1", WindowState::Minimized},
+        {"1.0", WindowState::Minimized}, {"2", WindowState::Maximized}, {"3", WindowState::Normal},
+        {"", WindowState::Normal},     {"x", WindowState::Normal},    {"99999", WindowState::Normal},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(windowStateOfText(QString::fromUtf8(c.text)), c.state) << c.text;
 }
 
 } // namespace

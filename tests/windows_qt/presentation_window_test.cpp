@@ -137,6 +137,34 @@ TEST_F(PresentationWidgets, DisplayWindowShowsTheStepInItsColours)
     ASSERT_NE(child<QLabel>(window, "imgCm0"), nullptr);
 }
 
+TEST_F(PresentationWidgets, OnlyALeftClickIsAClick)
+{
+    QtDisplayWindow window(screen,
+                           {settings, script, windows, staging.display, displayCommands, engine, clipboard, host,
+                            values, flags},
+                           {shell, screen, {"/help/a.html", "/help/b.html"}});
+    window.logic().onLoad();
+    window.show();
+    window.move(-200, 50);   // hanging off the screen's left edge
+    auto* text = child<QPlainTextEdit>(window, "txtShowTxt");
+    auto* mark = child<QLabel>(window, "imgCm2");
+    auto* banner = child<QLabel>(window, "imgCm0");
+    window.showBanners(2000);
+
+    QTest::mouseClick(text->viewport(), Qt::RightButton);
+    QTest::mouseClick(mark, Qt::LeftButton);             // the third banner has no click action
+    EXPECT_EQ(window.pos().x(), -200);
+    EXPECT_TRUE(shell.opened.isEmpty());
+
+    QTest::mouseClick(banner, Qt::RightButton);
+    EXPECT_TRUE(shell.opened.isEmpty());
+    QTest::mouseClick(banner, Qt::LeftButton);
+    EXPECT_EQ(shell.opened, QStringList({"/help/a.html"}));
+
+    QTest::mouseClick(text->viewport(), Qt::LeftButton);  // back inside the screen
+    EXPECT_EQ(window.pos().x(), 0);
+}
+
 TEST(DesktopFontProbe, TheOriginalDefaultFacesBecomeInstalledJapaneseFaces)
 {
     const QtFontProbe probe;

@@ -46,6 +46,17 @@ TEST(WidgetWindowVerbs, ShowHideRestoreMoveAndClose)
     EXPECT_TRUE(watch.isNull());
 }
 
+TEST(WidgetWindowVerbs, BeforeItsFirstShowingAWindowCountsATypicalFrame)
+{
+    test::FakeScreen screen;
+    QWidget widget;
+    widget.resize(200, 100);
+    EXPECT_EQ(frameRectInTwips(widget, screen).width, 3000 + 330);
+    EXPECT_EQ(frameRectInTwips(widget, screen).height, 1500 + 660);
+    widget.show();
+    EXPECT_EQ(frameRectInTwips(widget, screen).width, widget.frameGeometry().width() * 15);
+}
+
 TEST(WidgetWindowVerbs, TwipsFollowTheScreensResolution)
 {
     test::FakeScreen screen;

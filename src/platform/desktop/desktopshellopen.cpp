@@ -13,7 +13,7 @@ void DesktopShellOpen::open(const QString& target)
         return;
     const QFileInfo file(target);
     if (file.isFile() && file.isExecutable()) {
-        QProcess::startDetached(file.absoluteFilePath(), {}, file.absolutePath());
+        QProcess::startDetached(file.absoluteFilePath(), {});
         return;
     }
     QDesktopServices::openUrl(QUrl::fromUserInput(target, QString(), QUrl::AssumeLocalFile));

@@ -1,6 +1,9 @@
 #include "windows/qt/widgetwindow.h"
 
 #include "platform/screen.h"
+#include "windows/designsizes.h"
+
+#include <QMouseEvent>
 
 #include <cmath>
 
@@ -25,13 +28,26 @@ QRect pixelRect(QRect twips, const Screen& screen)
 WindowRect frameRectInTwips(const QWidget& widget, const Screen& screen)
 {
     const QRect frame = widget.frameGeometry();
-    return {toTwips(frame.x(), screen), toTwips(frame.y(), screen), toTwips(frame.width(), screen),
-            toTwips(frame.height(), screen)};
+    WindowRect rect{toTwips(frame.x(), screen), toTwips(frame.y(), screen), toTwips(frame.width(), screen),
+                    toTwips(frame.height(), screen)};
+    // Before its first showing a window has no frame yet: a typical one is counted, so that
+    // centring and keeping it on the screen treat the window as it will look.
+    if (!widget.windowHandle()) {
+        rect.width += kTypicalFrame.width;
+        rect.height += kTypicalFrame.height;
+    }
+    return rect;
 }
 
 void moveFrameTo(QWidget& widget, int leftTwips, int topTwips, const Screen& screen)
 {
     widget.move(toPixels(leftTwips, screen), toPixels(topTwips, screen));
+}
+
+bool isClick(const QEvent& event)
+{
+    return event.type() == QEvent::MouseButtonPress
+           && static_cast<const QMouseEvent&>(event).button() == Qt::LeftButton;
 }
 
 WindowState windowStateOf(const QWidget& widget)

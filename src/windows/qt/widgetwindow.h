@@ -18,10 +18,13 @@ int toTwips(int pixels, const Screen& screen);
 // A rectangle given in twips, in pixels: the controls of the designed windows are placed so.
 QRect pixelRect(QRect twips, const Screen& screen);
 
-// A top-level window's outer frame in twips; without a frame yet (never shown), its client
-// area.
+// A top-level window's outer frame in twips; before its first showing, its client area and a
+// typical frame.
 WindowRect frameRectInTwips(const QWidget& widget, const Screen& screen);
 void moveFrameTo(QWidget& widget, int leftTwips, int topTwips, const Screen& screen);
+
+// A press of the left mouse button: what counts as a click on a window or a control.
+bool isClick(const QEvent& event);
 
 WindowState windowStateOf(const QWidget& widget);
 void setWindowStateOf(QWidget& widget, WindowState state);
