@@ -16,6 +16,22 @@ namespace {
 
 constexpr int kBannerLefts[] = {50, 4670, 9290};
 
+// Qt lays out one very long line in time that grows faster than its length (a line of a
+// million characters freezes the window for minutes), and no audience reads such a line to
+// its end: a shown line stops here. What is copied is not cut.
+constexpr qsizetype kMostShownLineLength = 4096;
+
+QString shownForm(const QString& text)
+{
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    for (QString& line : lines) {
+        if (line.size() > kMostShownLineLength)
+            line.truncate(line[kMostShownLineLength - 1].isHighSurrogate() ? kMostShownLineLength - 1
+                                                                           : kMostShownLineLength);
+    }
+    return lines.join(u'\n');
+}
+
 } // namespace
 
 QtDisplayWindow::QtDisplayWindow(const Screen& screen, DisplayWindowLogic::Parts parts,
@@ -170,9 +186,7 @@ void QtDisplayWindow::hideWindow()
 
 void QtDisplayWindow::setText(const QString& text)
 {
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text_->setPlainText(shown);
+    text_->setPlainText(shownForm(text));
 }
 
 QString QtDisplayWindow::text() const

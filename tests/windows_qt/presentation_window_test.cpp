@@ -165,6 +165,22 @@ TEST_F(PresentationWidgets, OnlyALeftClickIsAClick)
     EXPECT_EQ(window.pos().x(), 0);
 }
 
+TEST_F(PresentationWidgets, AVeryLongLineIsShownCut)
+{
+    QtDisplayWindow window(screen,
+                           {settings, script, windows, staging.display, displayCommands, engine, clipboard, host,
+                            values, flags},
+                           {shell, screen, {}});
+    window.logic().onLoad();
+    const QString huge(1000000, u'x');
+    host.showText("short\r\n" + huge + "\r\nafter\r\n");
+    const QStringList shown = child<QPlainTextEdit>(window, "txtShowTxt")->toPlainText().split(u'\n');
+    ASSERT_EQ(shown.size(), 4);
+    EXPECT_EQ(shown[0], "short");
+    EXPECT_EQ(shown[1].size(), 4096);
+    EXPECT_EQ(shown[2], "after");
+}
+
 TEST(DesktopFontProbe, TheOriginalDefaultFacesBecomeInstalledJapaneseFaces)
 {
     const QtFontProbe probe;
