@@ -73,9 +73,19 @@ double strictNumber(const QString& text)
     return numberOfText(trimmed);
 }
 
-bool osIsSixOrLater(const QString& osVersion)
+// The frame allowances that suit the system's version: "120"/"60" from version 6 on.
+void setOsWinTune(Settings& settings, const QString& osVersion)
 {
-    return numberOfText(osVersion) >= 6;
+    const bool modern = numberOfText(osVersion) >= 6;
+    settings.setText(K::WinTuneAddWidth, modern ? QStringLiteral("120") : QStringLiteral("0"));
+    settings.setText(K::WinTuneAddHeight, modern ? QStringLiteral("60") : QStringLiteral("0"));
+}
+
+// The derived frame sizes from the allowances, each read strictly as a plain number.
+void deriveWinTune(Settings& settings)
+{
+    settings.winTuneWidth = toInt16(210 + strictNumber(settings.text(K::WinTuneAddWidth)));
+    settings.winTuneHeight = toInt16(600 + strictNumber(settings.text(K::WinTuneAddHeight)));
 }
 
 } // namespace
@@ -150,14 +160,12 @@ void SettingsFile::checkWinTune(Settings& settings, const SettingsPlace& place) 
         }
     }
     if (width.isEmpty() || height.isEmpty()) {
-        const bool modern = osIsSixOrLater(place.osVersion);
-        width = modern ? QStringLiteral("120") : QStringLiteral("0");
-        height = modern ? QStringLiteral("60") : QStringLiteral("0");
+        setOsWinTune(settings, place.osVersion);
+    } else {
+        settings.setText(K::WinTuneAddWidth, width);
+        settings.setText(K::WinTuneAddHeight, height);
     }
-    settings.setText(K::WinTuneAddWidth, width);
-    settings.setText(K::WinTuneAddHeight, height);
-    settings.winTuneWidth = toInt16(210 + strictNumber(width));
-    settings.winTuneHeight = toInt16(600 + strictNumber(height));
+    deriveWinTune(settings);
 }
 
 void SettingsFile::check(Settings& settings, const SettingsPlace& place) const
@@ -197,11 +205,8 @@ void SettingsFile::read(Settings& settings, const SettingsPlace& place, FirstRun
 
     QStringList lines;
     if (!existence_.fileExists(place.filePath)) {
-        const bool modern = osIsSixOrLater(place.osVersion);
-        settings.setText(K::WinTuneAddWidth, modern ? QStringLiteral("120") : QStringLiteral("0"));
-        settings.setText(K::WinTuneAddHeight, modern ? QStringLiteral("60") : QStringLiteral("0"));
-        settings.winTuneWidth = toInt16(210 + numberOfText(settings.text(K::WinTuneAddWidth)));
-        settings.winTuneHeight = toInt16(600 + numberOfText(settings.text(K::WinTuneAddHeight)));
+        setOsWinTune(settings, place.osVersion);
+        deriveWinTune(settings);
         placeFirstRunWindows(settings, windows);
         if (overrides.isEmpty())
             return;
