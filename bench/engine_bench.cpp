@@ -1,12 +1,9 @@
 #include "platform/desktop/desktopfileexistence.h"
 #include "platform/desktop/desktoptextfiles.h"
 #include "platform/steppedtimers.h"
-#include "presentation/clipboardoutput.h"
-#include "presentation/linecommands.h"
-#include "presentation/steppingengine.h"
-#include "script/cliptokens.h"
 #include "script/script.h"
 #include "settings/settingsfile.h"
+#include "shell/presentationcore.h"
 #include "shell/preview/quietdesktop.h"
 #include "showscript.h"
 
@@ -19,21 +16,7 @@ namespace {
 using namespace qc;
 using namespace qc::preview;
 
-class NoCommands : public DisplayCommandsPort {
-public:
-    explicit NoCommands(std::function<void()> clear) : clear_(std::move(clear)) {}
-    void check() override {}
-    void apply() override {}
-    void clear() override { clear_(); }
-    void refreshShelterRect() override {}
-    void followShelter() override {}
-    void leaveShelter() override {}
-
-private:
-    std::function<void()> clear_;
-};
-
-// The stepping engine over a 5000-line script on the quiet desktop.
+// The presentation over a 5000-line script on the quiet desktop.
 struct EngineBench {
     EngineBench()
     {
@@ -56,18 +39,12 @@ struct EngineBench {
     QuietClipboard clipboard;
     Settings settings;
     Script script{files, existence, messages};
-    ClipTokens tokens;
-    CommandStaging staging;
     QuietWindows windows;
-    LineCommands lineCommands{staging, windows};
     QuietDisplay display;
-    NoCommands displayCommands{[this] { staging.display.values.fill(QString()); }};
-    NoCommands subCommands{[] {}};
-    NoCommands musicCommands{[] {}};
-    ClipboardOutput output{clipboard, settings};
-    SteppingEngine engine{script, settings, tokens, staging, lineCommands,
-                          SteppingPorts{display, displayCommands, subCommands, musicCommands, windows, output},
-                          timers};
+    QuietControllerPlace controllerPlace{WindowRect{1000, 1000, 9345, 1620}};
+    PresentationCore presentation{
+        {script, settings, timers, screen, fonts, clipboard, display, display, controllerPlace, windows, windows}};
+    SteppingEngine& engine = presentation.engine();
     QuietController controller{true};
 };
 

@@ -3,7 +3,7 @@
 #include "presentation/steppingengine.h"
 #include "script/numbers.h"
 #include "settings/settings.h"
-#include "shell/programvalues.h"
+#include "windows/windowflags.h"
 #include "windows/windowmanager.h"
 #include "windows/windownames.h"
 
@@ -83,7 +83,7 @@ void ControllerLogic::onQueryUnload()
         return;
     // Closing a minimised controller (from the task bar) quits the program.
     if (view_.windowState() == WindowState::Minimized)
-        parts_.values.quitting = true;
+        parts_.flags.quitting = true;
     Settings& settings = parts_.settings;
     settings.setText(K::Win01State, parts_.flags.hiddenToTray ? QStringLiteral("1")
                                                               : QString::number(int(view_.windowState())));
@@ -101,11 +101,9 @@ void ControllerLogic::onUnload()
         return;
     parts_.engine.endRun();
     WindowManager& windows = parts_.windows;
-    windows.unloadMusicPanel();
-    for (int id = 4; id >= 0; --id)
-        windows.unloadSubDisplay(id);
+    windows.unloadScriptWindows();
     windows.closeDisplayWindow();
-    if (parts_.values.quitting)
+    if (parts_.flags.quitting)
         windows.closeMainWindow();
     else
         windows.restoreMainWindow();
@@ -121,7 +119,7 @@ bool ControllerLogic::onKeyPress(QChar key)
 {
     switch (key.toLower().unicode()) {
     case 27:
-        parts_.values.quitting = true;
+        parts_.flags.quitting = true;
         closeThisController();
         parts_.windows.closeMainWindow();
         return true;
@@ -140,17 +138,17 @@ bool ControllerLogic::onKeyPress(QChar key)
 
 void ControllerLogic::onButton(ControllerButton button)
 {
-    SteppingEngine& engine = parts_.engine;
+    StepOperator& steps = parts_.engine;
     switch (button) {
-    case ControllerButton::Top: engine.top(); break;
-    case ControllerButton::Back: engine.back(); break;
-    case ControllerButton::BackClipOff: engine.backWithoutClipboard(); break;
-    case ControllerButton::Next: engine.next(); break;
-    case ControllerButton::NextClipOff: engine.nextWithoutClipboard(); break;
-    case ControllerButton::Bottom: engine.bottom(); break;
+    case ControllerButton::Top: steps.top(); break;
+    case ControllerButton::Back: steps.back(); break;
+    case ControllerButton::BackClipOff: steps.backWithoutClipboard(); break;
+    case ControllerButton::Next: steps.next(); break;
+    case ControllerButton::NextClipOff: steps.nextWithoutClipboard(); break;
+    case ControllerButton::Bottom: steps.bottom(); break;
     case ControllerButton::Cancel: closeThisController(); break;
     case ControllerButton::Off:
-        parts_.values.quitting = true;
+        parts_.flags.quitting = true;
         closeThisController();
         parts_.windows.closeMainWindow();
         break;

@@ -11,7 +11,6 @@ class Screen;
 class Settings;
 class SteppingEngine;
 class WindowManager;
-struct ProgramValues;
 struct WindowFlags;
 
 enum class ControllerKind { Full, Simple };
@@ -38,7 +37,6 @@ public:
         Settings& settings;
         SteppingEngine& engine;
         WindowManager& windows;
-        ProgramValues& values;
         WindowFlags& flags;
     };
 

@@ -2,12 +2,15 @@
 
 #include "platform/screen.h"
 #include "presentation/displayport.h"
-#include "presentation/fontname.h"
+#include "settings/fontname.h"
 #include "script/colors.h"
+#include "script/commandparameters.h"
+#include "script/keynames.h"
 #include "script/numbers.h"
 #include "script/script.h"
 #include "script/texthelpers.h"
 #include "settings/settings.h"
+#include "windows/presentationwindows.h"
 
 #include <cmath>
 
@@ -79,14 +82,13 @@ DisplayCommands::DisplayCommands(Parts parts, const Screen& screen, const FontPr
 
 void DisplayCommands::check()
 {
-    DisplayStaging& staging = parts_.staging;
     for (int slot = FontName; slot <= Shelter; ++slot) {
-        QString& value = staging.values[std::size_t(slot)];
+        QString& value = staging_.values[std::size_t(slot)];
         if (value.isEmpty())
             continue;
         value = isResetWord(value) ? kReset : checkedValue(slot, value, fonts_);
         if (!value.isEmpty())
-            staging.anyKeySet = QStringLiteral("1");
+            staging_.anyKeySet = QStringLiteral("1");
     }
 }
 
@@ -112,7 +114,7 @@ void DisplayCommands::applyShelter(const QString& value)
 
 void DisplayCommands::applyGeometry()
 {
-    const auto& values = parts_.staging.values;
+    const auto& values = staging_.values;
     const Settings& settings = parts_.settings;
     const auto setting = [&](K key) { return int(numberOfText(settings.text(key))); };
 
@@ -136,10 +138,9 @@ void DisplayCommands::applyGeometry()
 
 void DisplayCommands::apply()
 {
-    DisplayStaging& staging = parts_.staging;
-    if (numberOfText(staging.anyKeySet) <= 0)
+    if (numberOfText(staging_.anyKeySet) <= 0)
         return;
-    auto& values = staging.values;
+    auto& values = staging_.values;
     const Settings& settings = parts_.settings;
     const auto isReset = [&](int slot) { return values[std::size_t(slot)] == kReset; };
     const auto given = [&](int slot) { return !values[std::size_t(slot)].isEmpty(); };
@@ -172,10 +173,45 @@ void DisplayCommands::apply()
         parts_.display.setCaption(isReset(Title) ? parts_.script.content().title : values[Title]);
 }
 
+bool DisplayCommands::stage(const ScriptLine& line)
+{
+    if (line.command == Command::Set)
+        stageKeys(line.text);
+    else if (line.command == Command::Reset)
+        stageReset();
+    else
+        return false;
+    return true;
+}
+
+void DisplayCommands::stageKeys(const QString& line)
+{
+    const CommandParameters params = parseCommandParameters(line, true);
+    for (qsizetype i = 0; i < params.count(); ++i) {
+        const int slot = keySlot(kDisplayKeyNames, params.keys[i]);
+        if (slot == 0)
+            continue;
+        staging_.values[std::size_t(slot)] = params.values[i];
+        staging_.pending = true;
+        if (slot >= Left && slot <= Height)
+            staging_.geometryTouched = true;
+    }
+}
+
+void DisplayCommands::stageReset()
+{
+    for (std::size_t slot = 1; slot <= kDisplayKeyNames.size(); ++slot)
+        staging_.values[slot] = kReset;
+    staging_.anyKeySet = QStringLiteral("1");
+    staging_.pending = true;
+    staging_.geometryTouched = false;
+}
+
 void DisplayCommands::clear()
 {
-    parts_.staging.anyKeySet.clear();
-    parts_.staging.values.fill(QString());
+    staging_.anyKeySet.clear();
+    staging_.values.fill(QString());
+    staging_.pending = false;
 }
 
 void DisplayCommands::refreshShelterRect()

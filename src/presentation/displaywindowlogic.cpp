@@ -8,7 +8,7 @@
 #include "windows/placedwindowview.h"
 #include "script/script.h"
 #include "settings/settings.h"
-#include "shell/programvalues.h"
+#include "windows/windowflags.h"
 #include "windows/windowmanager.h"
 
 namespace qc {
@@ -197,14 +197,14 @@ void DisplayWindowLogic::onUnload()
     else
         windows.closeController();
     if (!windows.isControllerLoaded())
-        parts_.staging.geometryTouched = false;
+        parts_.commands.forgetScriptPlace();
     // A place a script gave the window is not kept while its controller stays open.
-    if (!parts_.staging.geometryTouched)
+    if (!parts_.commands.scriptPlacedWindow())
         recordPlace();
-    parts_.staging.geometryTouched = false;
+    parts_.commands.forgetScriptPlace();
     parts_.commands.forgetShelter();
     parts_.host.detach();
-    if (!parts_.values.quitting)
+    if (!parts_.flags.quitting)
         windows.restoreMainWindow();
 }
 
@@ -217,7 +217,7 @@ bool DisplayWindowLogic::onKeyPress(QChar key)
 {
     if (key != QChar(27))
         return false;
-    parts_.values.quitting = true;
+    parts_.flags.quitting = true;
     parts_.windows.closeDisplayWindow();
     parts_.windows.closeMainWindow();
     return true;

@@ -16,8 +16,6 @@ class Settings;
 class ShellOpen;
 class SteppingEngine;
 class WindowManager;
-struct DisplayStaging;
-struct ProgramValues;
 struct WindowFlags;
 
 // The display window as its handlers see it: the window, its text box, the hidden focus
@@ -87,13 +85,11 @@ public:
         Settings& settings;
         const Script& script;
         WindowManager& windows;
-        DisplayStaging& staging;
         DisplayCommands& commands;
         SteppingEngine& engine;
         StepClipboard& clipboard;
         DisplayWindowHost& host;
-        ProgramValues& values;
-        const WindowFlags& flags;
+        WindowFlags& flags;
     };
     struct Services {
         ShellOpen& shell;

@@ -1,6 +1,7 @@
 #include "presentation/qtcontroller.h"
 
-#include "shell/artwork.h"
+#include "platform/fontprobe.h"
+#include "windows/qt/artwork.h"
 #include "windows/designsizes.h"
 #include "windows/qt/keypreview.h"
 #include "windows/qt/widgetwindow.h"
@@ -48,7 +49,7 @@ QtController::QtController(ControllerKind kind, const Screen& screen, Controller
     setObjectName(kind == ControllerKind::Full ? QStringLiteral("frmMi01") : QStringLiteral("frmMi01a"));
     setWindowTitle(QStringLiteral("操作 - Quillcast"));
     setWindowIcon(quillcastIcon());
-    setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック")));
+    setFont(QFont(kDefaultFontName));
     if (kind == ControllerKind::Full)
         buildFull();
     else

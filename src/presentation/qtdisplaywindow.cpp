@@ -1,7 +1,8 @@
 #include "presentation/qtdisplaywindow.h"
 
-#include "shell/artwork.h"
-#include "shell/banners.h"
+#include "platform/fontprobe.h"
+#include "windows/qt/artwork.h"
+#include "presentation/qtbanners.h"
 #include "windows/qt/keypreview.h"
 
 #include <QCloseEvent>
@@ -48,7 +49,7 @@ QtDisplayWindow::QtDisplayWindow(const Screen& screen, DisplayWindowLogic::Parts
 
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("txtShowTxt"));
-    text_->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック")));
+    text_->setFont(QFont(kDefaultFontName));
     text_->setFrameShape(QFrame::NoFrame);
     text_->installEventFilter(this);
     text_->viewport()->installEventFilter(this);

@@ -2,12 +2,15 @@
 
 #include "platform/timers.h"
 #include "presentation/steppingports.h"
+#include "presentation/stepscanner.h"
+#include "windows/presentationwindows.h"
 #include "script/cliptokens.h"
 #include "script/numbers.h"
 #include "script/script.h"
 #include "settings/settings.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace qc {
 
@@ -16,22 +19,15 @@ namespace {
 constexpr int kButtonWaitMs = 250;
 constexpr int kButtonWaitTicks = 2;
 
-bool isSeparator(LineKind kind)
-{
-    return kind == LineKind::Empty || kind == LineKind::Comment;
-}
-
 } // namespace
 
 SteppingEngine::SteppingEngine(const Script& script, const Settings& settings, ClipTokens& tokens,
-                               CommandStaging& staging, LineCommands& lineCommands,
-                               SteppingPorts ports, Timers& timers)
+                               LineCommands& lineCommands, SteppingPorts ports, Timers& timers)
     : script_(script),
       settings_(settings),
       tokens_(tokens),
-      staging_(staging),
       lineCommands_(lineCommands),
-      ports_(ports),
+      ports_(std::move(ports)),
       buttonWaitTimer_(timers.create(kButtonWaitMs, [this] { tickButtonWait(); }))
 {
 }
@@ -50,12 +46,13 @@ void SteppingEngine::startRun(StepController& controller)
     stepDisplayText_.clear();
     stepPointer_ = 0;
     scanCursor_ = 0;
-    dryRunStart_ = 0;
-    dryRunCursor_ = 0;
+    jumpRequest_.reset();
+    shownText_ = script_.content().header;  // what the display window opens with
     controller.showTotal(lineCount());
     clipSwitch_ = settings_.integer(SettingKey::ShowTxtClip);
     controller.showClipSwitch(clipSwitch_);
     buildStepHistory();
+    ports_.observer.runStarted();
 }
 
 void SteppingEngine::applyClipSwitch(int value)
@@ -68,6 +65,7 @@ void SteppingEngine::applyClipSwitch(int value)
 void SteppingEngine::endRun()
 {
     controller_ = nullptr;
+    ports_.observer.runEnded();
 }
 
 // A second Next or Back within two ticks of the accepted one is refused while steps go to the
@@ -93,9 +91,11 @@ void SteppingEngine::tickButtonWait()
 
 void SteppingEngine::takeJumpRequest()
 {
-    if (!controller_ || !controller_->hasJumpBox())
-        return;
-    const QString text = controller_->jumpText();
+    QString text;
+    if (jumpRequest_)
+        text = *std::exchange(jumpRequest_, std::nullopt);
+    else if (controller_ && controller_->hasJumpBox())
+        text = controller_->jumpText();
     if (text.isEmpty())
         return;
     const double number = numberOfText(text);
@@ -124,40 +124,18 @@ void SteppingEngine::collectStep()
     stepClipText_.clear();
     tokens_.clearSubClipText();
 
-    const ScriptContent& content = script_.content();
-    const int count = content.lineCount();
-    const int lineLimit = settings_.integer(SettingKey::ShowTxtBreak);
     StepAccumulator step;
-    bool found = false;
-    bool done = false;
     if (scanCursor_ < 0) {
+        // A jump before the first line: the header, with nothing gathered.
         scanCursor_ = 0;
-        done = true;
-    }
-    while (!done) {
-        const int number = ++scanCursor_;
-        if (number > count) {
-            if (!found) {
-                scanCursor_ = count + 1;
-                stepPointer_ = count + 1;
-            }
-            break;
-        }
-        const ScriptLine& line = content.line(number);
-        if (!found && content.isTextOrCommand(number)) {
-            stepPointer_ = number;
-            found = true;
-        }
-        if (line.kind == LineKind::Text)
-            step.addTextLine(line.text);
-        else if (line.kind == LineKind::Command)
-            lineCommands_.run(line, step);
-        // A separator ends the step only once the step has begun: leading separators are
-        // passed over, so a step cut by the line limit never leaves an empty step behind.
-        if (found && isSeparator(line.kind) && content.isTextOrCommand(number + 1))
-            done = true;
-        if (lineLimit > 0 && step.taken >= lineLimit)
-            done = true;
+    } else {
+        stepPointer_ = scanStep(script_.content(), settings_.integer(SettingKey::ShowTxtBreak), scanCursor_,
+                                [&](const ScriptLine& line) {
+                                    if (line.kind == LineKind::Text)
+                                        step.addTextLine(line.text);
+                                    else if (line.kind == LineKind::Command)
+                                        lineCommands_.run(line, step);
+                                });
     }
 
     if (!step.display.isEmpty()) {
@@ -170,54 +148,25 @@ void SteppingEngine::collectStep()
     stepClipText_ = texts.clip;
 }
 
-// Groups lines exactly as collectStep does, reading no text and acting on no command.
-void SteppingEngine::dryRunStep()
-{
-    const ScriptContent& content = script_.content();
-    const int count = content.lineCount();
-    const int lineLimit = settings_.integer(SettingKey::ShowTxtBreak);
-    bool found = false;
-    int taken = 0;
-    for (;;) {
-        const int number = ++dryRunCursor_;
-        if (number > count) {
-            if (!found) {
-                dryRunCursor_ = count + 1;
-                dryRunStart_ = count + 1;
-            }
-            return;
-        }
-        const ScriptLine& line = content.line(number);
-        if (!found && content.isTextOrCommand(number)) {
-            dryRunStart_ = number;
-            found = true;
-        }
-        if (line.kind == LineKind::Text)
-            ++taken;
-        else if (line.command == Command::Cls)
-            taken = 0;
-        const bool separatorEnds = found && isSeparator(line.kind) && content.isTextOrCommand(number + 1);
-        if (lineLimit > 0 && taken >= lineLimit)
-            return;
-        if (separatorEnds)
-            return;
-    }
-}
-
+// The first line of every step, read as Next would read them, acting on no command.
 void SteppingEngine::buildStepHistory()
 {
     stepHistory_.clear();
-    const int count = lineCount();
-    while (dryRunCursor_ < count + 1) {
-        dryRunStep();
-        if (dryRunStart_ >= 1 && dryRunStart_ <= count)
-            stepHistory_.push_back(dryRunStart_);
+    const ScriptContent& content = script_.content();
+    const int count = content.lineCount();
+    const int lineLimit = settings_.integer(SettingKey::ShowTxtBreak);
+    int cursor = 0;
+    while (cursor < count + 1) {
+        const int start = scanStep(content, lineLimit, cursor, [](const ScriptLine&) {});
+        if (start <= count)
+            stepHistory_.push_back(start);
     }
 }
 
 void SteppingEngine::show(const QString& text)
 {
     ports_.display.showText(text);
+    shownText_ = text;
     if (displayFocusLost_) {
         ports_.display.returnFocusToController();
         displayFocusLost_ = false;
@@ -240,62 +189,50 @@ void SteppingEngine::showStepResult()
         show(stepDisplayText_);
 }
 
-void SteppingEngine::clearPendingFlags()
-{
-    staging_.display.pending = false;
-    staging_.sub.pending = false;
-    staging_.music.pending = false;
-}
-
-void SteppingEngine::unloadScriptWindows()
-{
-    ports_.windows.unloadMusicPanel();
-    for (int id = kSubDisplayCount - 1; id >= 0; --id)
-        ports_.windows.unloadSubDisplay(id);
-}
-
 void SteppingEngine::leaveScriptIfOutside()
 {
     if (stepPointer_ >= 1 && stepPointer_ <= lineCount())
         return;
-    lineCommands_.stageDisplayReset();
-    unloadScriptWindows();
+    ports_.displayCommands.stageReset();
+    ports_.windows.unloadScriptWindows();
 }
+
+namespace {
+
+// Runs a pending family's check, apply and clear; whether it was pending.
+bool runStaged(CommandFamily& family)
+{
+    if (!family.isPending())
+        return false;
+    family.check();
+    family.apply();
+    family.clear();
+    return true;
+}
+
+} // namespace
 
 void SteppingEngine::applyStagedCommands(Move move)
 {
-    if (staging_.display.pending) {
-        ports_.displayCommands.check();
-        ports_.displayCommands.apply();
-        ports_.displayCommands.clear();
-    }
-    if (move == Move::Backward) {
-        ports_.windows.hideMusicPanel();
-        for (int id = kSubDisplayCount - 1; id >= 0; --id)
-            ports_.windows.hideSubDisplay(id);
-    }
-    if (staging_.sub.pending) {
-        ports_.subCommands.check();
-        ports_.subCommands.apply();
-        ports_.subCommands.clear();
-    }
-    if (staging_.music.pending) {
-        ports_.musicCommands.check();
-        ports_.musicCommands.apply();
-        ports_.musicCommands.clear();
-    }
-    if (staging_.sub.pending || staging_.music.pending) {
+    runStaged(ports_.displayCommands);
+    if (move == Move::Backward)
+        ports_.windows.hideScriptWindows();
+    bool windowsActed = false;
+    for (CommandFamily* family : ports_.windowFamilies)
+        windowsActed = runStaged(*family) || windowsActed;
+    if (windowsActed) {
         ports_.windows.restoreDisplayWindow();
         ports_.windows.restoreController();
     }
-    clearPendingFlags();
 }
 
 void SteppingEngine::putStepOnClipboard()
 {
     stepClipText_ = tokens_.subClipText() + stepClipText_;
-    if (!stepClipText_.isEmpty() && clipSwitch_ > 0)
+    if (!stepClipText_.isEmpty() && clipSwitch_ > 0) {
         ports_.clipboard.putClipboard(stepClipText_);
+        copiedText_ = stepClipText_;
+    }
 }
 
 void SteppingEngine::stepForward()
@@ -332,17 +269,34 @@ bool SteppingEngine::stepBack()
     return true;
 }
 
+void SteppingEngine::report(StepAction action)
+{
+    ports_.observer.stepTaken({action, stepPointer_, shownText_, std::exchange(copiedText_, std::nullopt)});
+}
+
 void SteppingEngine::next()
 {
     if (!acceptButtonWait())
         return;
     stepForward();
     putStepOnClipboard();
+    report(StepAction::Next);
+}
+
+void SteppingEngine::jump(const QString& lineNumber)
+{
+    if (!acceptButtonWait())
+        return;
+    jumpRequest_ = lineNumber;
+    stepForward();
+    putStepOnClipboard();
+    report(StepAction::Jump);
 }
 
 void SteppingEngine::nextWithoutClipboard()
 {
     stepForward();
+    report(StepAction::NextWithoutClipboard);
 }
 
 void SteppingEngine::back()
@@ -351,11 +305,13 @@ void SteppingEngine::back()
         return;
     if (stepBack())
         putStepOnClipboard();
+    report(StepAction::Back);
 }
 
 void SteppingEngine::backWithoutClipboard()
 {
     stepBack();
+    report(StepAction::BackWithoutClipboard);
 }
 
 void SteppingEngine::goToEnd(int pointer, const QString& text)
@@ -366,21 +322,22 @@ void SteppingEngine::goToEnd(int pointer, const QString& text)
     show(text);
     // The reset is applied at once and not kept for the next step, which would otherwise
     // apply it again together with its own commands.
-    lineCommands_.stageDisplayReset();
+    ports_.displayCommands.stageReset();
     ports_.displayCommands.apply();
     ports_.displayCommands.clear();
-    unloadScriptWindows();
-    clearPendingFlags();
+    ports_.windows.unloadScriptWindows();
 }
 
 void SteppingEngine::top()
 {
     goToEnd(0, script_.content().header);
+    report(StepAction::Top);
 }
 
 void SteppingEngine::bottom()
 {
     goToEnd(lineCount() + 1, script_.content().footer);
+    report(StepAction::Bottom);
 }
 
 } // namespace qc

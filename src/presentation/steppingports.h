@@ -1,12 +1,13 @@
 #pragma once
 
+#include "presentation/commandfamily.h"
+
 #include <QString>
 
 namespace qc {
 
 // What the stepping engine drives in the rest of the program. Each is implemented by the
-// part that owns the thing: the display window, the controller, the command families, the
-// window manager.
+// part that owns the thing: the display window, the controller, the command families.
 
 // The display window's text box.
 class StepDisplay {
@@ -29,42 +30,16 @@ public:
     virtual void showClipSwitch(int clipSwitch) = 0;
 };
 
-// One command family's handling of its staged values.
-class StagedCommands {
+// The display commands: the first family, which also resets the look at either end of the
+// script and keeps the shelter, a box beside the controller that the display window can be
+// moved into.
+class DisplayCommandsPort : public CommandFamily {
 public:
-    virtual ~StagedCommands() = default;
-    virtual void check() = 0;
-    virtual void apply() = 0;
-    virtual void clear() = 0;
-};
-
-// The display commands also keep the shelter, a box beside the controller that the display
-// window can be moved into.
-class DisplayCommandsPort : public StagedCommands {
-public:
+    // Every display attribute back to its setting.
+    virtual void stageReset() = 0;
     virtual void refreshShelterRect() = 0;
     virtual void followShelter() = 0;
     virtual void leaveShelter() = 0;
-};
-
-// The script-driven windows, through the window manager.
-class PresentationWindows {
-public:
-    virtual ~PresentationWindows() = default;
-    virtual void unloadMusicPanel() = 0;
-    virtual void hideMusicPanel() = 0;
-    virtual void unloadSubDisplay(int id) = 0;
-    virtual void hideSubDisplay(int id) = 0;
-    virtual void restoreDisplayWindow() = 0;
-    virtual void restoreController() = 0;
-};
-
-// Recorded show states: 0 not loaded, 1 loaded and hidden, 2 shown.
-class ShowStates {
-public:
-    virtual ~ShowStates() = default;
-    virtual int subShowState(int id) const = 0;
-    virtual int panelShowState() const = 0;
 };
 
 // The clipboard output of a step.

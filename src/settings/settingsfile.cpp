@@ -3,7 +3,7 @@
 #include "platform/fileexistence.h"
 #include "platform/messagebox.h"
 #include "platform/textfiles.h"
-#include "presentation/fontname.h"
+#include "settings/fontname.h"
 #include "script/colors.h"
 #include "script/numbers.h"
 #include "script/paths.h"

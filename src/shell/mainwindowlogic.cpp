@@ -5,7 +5,7 @@
 #include "script/numbers.h"
 #include "script/script.h"
 #include "settings/settings.h"
-#include "shell/programvalues.h"
+#include "windows/windowflags.h"
 #include "windows/windowmanager.h"
 #include "windows/windownames.h"
 
@@ -99,7 +99,7 @@ bool MainWindowLogic::onKeyPress(QChar key)
 {
     switch (key.toLower().unicode()) {
     case 27:
-        parts_.values.quitting = true;
+        parts_.flags.quitting = true;
         parts_.windows.closeMainWindow();
         return true;
     case u'v': click(MainButton::Config); return true;

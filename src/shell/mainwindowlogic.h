@@ -16,7 +16,6 @@ class Script;
 class Settings;
 class VoiceSoftware;
 class WindowManager;
-struct ProgramValues;
 struct WindowFlags;
 
 enum class MainButton { Read, Show, Config, Voice, About, Clear, Off };
@@ -38,7 +37,6 @@ public:
         Settings& settings;
         Script& script;
         WindowManager& windows;
-        ProgramValues& values;
         WindowFlags& flags;
         VoiceSoftware& voice;
     };

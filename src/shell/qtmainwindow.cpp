@@ -1,7 +1,8 @@
 #include "shell/qtmainwindow.h"
 
+#include "platform/fontprobe.h"
 #include "platform/screen.h"
-#include "shell/artwork.h"
+#include "windows/qt/artwork.h"
 #include "windows/designsizes.h"
 #include "windows/qt/keypreview.h"
 #include "windows/qt/widgetwindow.h"
@@ -31,7 +32,7 @@ QtMainWindow::QtMainWindow(const Screen& screen, MainWindowLogic::Parts parts, M
     setObjectName(QStringLiteral("frmMi00"));
     setWindowTitle(QStringLiteral("Quillcast"));
     setWindowIcon(quillcastIcon());
-    setFont(QFont(QStringLiteral("ＭＳ ゴシック")));
+    setFont(QFont(kDefaultFixedFontName));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kWindowColour);
@@ -57,7 +58,7 @@ QtMainWindow::QtMainWindow(const Screen& screen, MainWindowLogic::Parts parts, M
     addLabel("lblMsg0", QStringLiteral("総行数："), {240, 1800, 855, 255});
     totalLabel_ = addLabel("lblShowTxtTotal", QStringLiteral("0"), {1080, 1800, 735, 255});
     fileLabel_ = addLabel("lblShowTxtFile", QString(), {240, 2160, 4695, 255});
-    fileLabel_->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック")));
+    fileLabel_->setFont(QFont(kDefaultFontName));
 
     new KeyPreview(*this, [this](QChar key) { return logic_.onKeyPress(key); });
 }

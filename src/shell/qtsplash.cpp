@@ -1,7 +1,8 @@
 #include "shell/qtsplash.h"
 
-#include "shell/artwork.h"
-#include "tray/aboutdialoglogic.h"
+#include "platform/fontprobe.h"
+#include "windows/qt/artwork.h"
+#include "platform/version.h"
 #include "windows/qt/keypreview.h"
 #include "windows/qt/widgetwindow.h"
 
@@ -30,16 +31,16 @@ QtSplash::QtSplash(const Screen& screen, Timers& timers, SplashLogic::Actions ac
     image->setPixmap(quillcastMark(96));
     image->setGeometry(pixelRect(QRect(300, 600, 1440, 1440), screen_));
 
-    const QFont font(QStringLiteral("ＭＳ Ｐゴシック"), 20, QFont::Bold);
+    const QFont font(kDefaultFontName, 20, QFont::Bold);
     auto* name = new QLabel(QStringLiteral("Quillcast"), this);
     name->setObjectName(QStringLiteral("lblMsg0"));
     name->setFont(font);
     name->setStyleSheet(QStringLiteral("color: #FFFFFF;"));
     name->setGeometry(pixelRect(QRect(2000, 800, 2600, 600), screen_));
 
-    auto* version = new QLabel(kVersionText, this);
+    auto* version = new QLabel(versionText(), this);
     version->setObjectName(QStringLiteral("lblMsg1"));
-    version->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 10));
+    version->setFont(QFont(kDefaultFontName, 10));
     version->setStyleSheet(QStringLiteral("color: #C0C0FF;"));
     version->setGeometry(pixelRect(QRect(2000, 1500, 2600, 300), screen_));
 

@@ -1,16 +1,15 @@
 #include "tray/aboutdialoglogic.h"
 
 #include "platform/screen.h"
-#include "shell/programvalues.h"
+#include "windows/windowflags.h"
 #include "windows/windowmanager.h"
 
 #include <cmath>
 
 namespace qc {
 
-AboutDialogLogic::AboutDialogLogic(AboutDialogView& view, WindowManager& windows, ProgramValues& values,
-                                   const WindowFlags& flags, const Screen& screen)
-    : view_(view), windows_(windows), values_(values), flags_(flags), screen_(screen)
+AboutDialogLogic::AboutDialogLogic(AboutDialogView& view, WindowManager& windows, WindowFlags& flags, const Screen& screen)
+    : view_(view), windows_(windows), flags_(flags), screen_(screen)
 {
 }
 
@@ -33,7 +32,7 @@ bool AboutDialogLogic::onKeyPress(QChar key)
 {
     if (key != QChar(27))
         return false;
-    values_.quitting = true;
+    flags_.quitting = true;
     windows_.closeAboutDialog();
     windows_.closeMainWindow();
     return true;
@@ -49,7 +48,7 @@ void AboutDialogLogic::onQueryUnload()
 
 void AboutDialogLogic::onUnload()
 {
-    if (flags_.firstRun || values_.quitting)
+    if (flags_.firstRun || flags_.quitting)
         return;
     windows_.restoreMainWindow();
 }

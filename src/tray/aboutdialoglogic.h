@@ -6,11 +6,9 @@ namespace qc {
 
 class Screen;
 class WindowManager;
-struct ProgramValues;
 struct WindowFlags;
 
 inline const QString kAboutTitle = QStringLiteral("about");
-inline const QString kVersionText = QStringLiteral("Version 2.11");
 inline const QString kReleaseDateText = QStringLiteral("Jul. 20, 2015");
 inline const QString kMakerText = QStringLiteral("Quillcast developers");
 
@@ -20,8 +18,7 @@ class AboutDialogView : public PlacedWindowView {};
 // frmMi80: centred when it opens; OK or the close box return to the main window, Esc quits.
 class AboutDialogLogic {
 public:
-    AboutDialogLogic(AboutDialogView& view, WindowManager& windows, ProgramValues& values,
-                     const WindowFlags& flags, const Screen& screen);
+    AboutDialogLogic(AboutDialogView& view, WindowManager& windows, WindowFlags& flags, const Screen& screen);
 
     void onLoad();
     void onOk();
@@ -32,8 +29,7 @@ public:
 private:
     AboutDialogView& view_;
     WindowManager& windows_;
-    ProgramValues& values_;
-    const WindowFlags& flags_;
+    WindowFlags& flags_;
     const Screen& screen_;
 };
 

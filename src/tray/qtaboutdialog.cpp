@@ -1,6 +1,8 @@
 #include "tray/qtaboutdialog.h"
 
-#include "shell/artwork.h"
+#include "platform/fontprobe.h"
+#include "platform/version.h"
+#include "windows/qt/artwork.h"
 #include "windows/designsizes.h"
 #include "windows/qt/keypreview.h"
 #include "windows/qt/widgetwindow.h"
@@ -12,9 +14,8 @@
 
 namespace qc {
 
-QtAboutDialog::QtAboutDialog(const Screen& screen, WindowManager& windows, ProgramValues& values,
-                             const WindowFlags& flags)
-    : QtPlacedWindow<AboutDialogView>(screen), logic_(*this, windows, values, flags, screen)
+QtAboutDialog::QtAboutDialog(const Screen& screen, WindowManager& windows, WindowFlags& flags)
+    : QtPlacedWindow<AboutDialogView>(screen), logic_(*this, windows, flags, screen)
 {
     setObjectName(QStringLiteral("frmMi80"));
     setWindowTitle(kAboutTitle);
@@ -35,14 +36,14 @@ QtAboutDialog::QtAboutDialog(const Screen& screen, WindowManager& windows, Progr
     icon->setGeometry(pixelRect(QRect{480, 720, 480, 480}, screen_));
     icon->setPixmap(quillcastMark(32));
 
-    const QFont labelFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    const QFont labelFont(kDefaultFontName);
     const struct {
         const char* name;
         QString text;
         QRect place;
     } labels[] = {
         {"lblMsg0", QStringLiteral("Quillcast"), {480, 240, 2895, 375}},
-        {"lblMsg1", kVersionText, {1440, 600, 1695, 255}},
+        {"lblMsg1", versionText(), {1440, 600, 1695, 255}},
         {"lblMsg2", kMakerText, {1200, 960, 2295, 255}},
         {"lblMsg3", kReleaseDateText, {1560, 1200, 1815, 255}},
     };

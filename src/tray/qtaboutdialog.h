@@ -8,7 +8,7 @@ namespace qc {
 // frmMi80, the about dialog.
 class QtAboutDialog : public QtPlacedWindow<AboutDialogView> {
 public:
-    QtAboutDialog(const Screen& screen, WindowManager& windows, ProgramValues& values, const WindowFlags& flags);
+    QtAboutDialog(const Screen& screen, WindowManager& windows, WindowFlags& flags);
 
     AboutDialogLogic& logic() { return logic_; }
 

@@ -1,6 +1,6 @@
 #include "windows/firstrunmeasure.h"
 
-#include "shell/programvalues.h"
+#include "windows/windowflags.h"
 #include "windows/designsizes.h"
 #include "windows/windowmanager.h"
 #include "windows/windownames.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "presentation/staging.h"
+#include "windows/windownames.h"
 
 #include <QString>
 

@@ -119,6 +119,20 @@ void WindowManager::unloadMusicPanel()
     records_.panelShowState.clear();
 }
 
+void WindowManager::hideScriptWindows()
+{
+    hideMusicPanel();
+    for (int id = kSubDisplayCount - 1; id >= 0; --id)
+        hideSubDisplay(id);
+}
+
+void WindowManager::unloadScriptWindows()
+{
+    unloadMusicPanel();
+    for (int id = kSubDisplayCount - 1; id >= 0; --id)
+        unloadSubDisplay(id);
+}
+
 void WindowManager::suspendSubDisplays()
 {
     for (int id = 0; id < kSubDisplayCount; ++id) {

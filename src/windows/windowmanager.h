@@ -1,7 +1,6 @@
 #pragma once
 
-#include "presentation/displaycommands.h"
-#include "presentation/steppingports.h"
+#include "windows/presentationwindows.h"
 #include "windows/showstaterecords.h"
 
 #include <QString>
@@ -28,12 +27,15 @@ public:
     // Sub displays 0..4 and the music panel, by recorded show state.
     void loadSubDisplay(int id);
     void showSubDisplay(int id);
-    void hideSubDisplay(int id) override;
-    void unloadSubDisplay(int id) override;
+    void hideSubDisplay(int id);
+    void unloadSubDisplay(int id);
     void loadMusicPanel();
     void showMusicPanel();
-    void hideMusicPanel() override;
-    void unloadMusicPanel() override;
+    void hideMusicPanel();
+    void unloadMusicPanel();
+    // The music panel, then the sub displays from the last to the first.
+    void hideScriptWindows() override;
+    void unloadScriptWindows() override;
 
     // Hide or show again what is recorded as shown, without changing the records.
     void suspendSubDisplays();

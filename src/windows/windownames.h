@@ -2,6 +2,12 @@
 
 #include <QString>
 
+namespace qc {
+
+inline constexpr int kSubDisplayCount = 5;
+
+} // namespace qc
+
 namespace qc::windowname {
 
 inline const QString kSplash = QStringLiteral("frmOp00");

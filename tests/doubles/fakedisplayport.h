@@ -1,6 +1,7 @@
 #pragma once
 
 #include "presentation/displaycommands.h"
+#include "windows/presentationwindows.h"
 #include "presentation/displayport.h"
 
 namespace qc::test {

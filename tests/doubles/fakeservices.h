@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/clipboard.h"
 #include "platform/commondialogs.h"
 #include "platform/osversion.h"
 #include "platform/shellopen.h"
@@ -26,6 +27,19 @@ class FakeOsVersion : public OsVersion {
 public:
     std::optional<OsVersionNumber> query() const override { return version; }
     std::optional<OsVersionNumber> version = OsVersionNumber{6, 1};
+};
+
+// The desktop clipboard: every call in `calls`, the texts put in `puts`.
+class RecordingDesktopClipboard : public Clipboard {
+public:
+    void clear() override { calls << QStringLiteral("clear"); }
+    void putText(const QString& text) override
+    {
+        calls << QStringLiteral("put ") + text;
+        puts << text;
+    }
+    QStringList calls;
+    QStringList puts;
 };
 
 class RecordingShellOpen : public ShellOpen {

@@ -1,13 +1,10 @@
 #pragma once
 
 #include "platform/steppedtimers.h"
-#include "presentation/displaycommands.h"
 #include "presentation/displaywindowlogic.h"
-#include "presentation/linecommands.h"
-#include "presentation/steppingengine.h"
-#include "script/cliptokens.h"
 #include "script/script.h"
-#include "shell/programvalues.h"
+#include "shell/presentationcore.h"
+#include "windows/windowflags.h"
 #include "windows/windowmanager.h"
 #include "windows/windowregistry.h"
 
@@ -19,20 +16,24 @@
 #include "doubles/fakeservices.h"
 #include "doubles/fakewindows.h"
 #include "doubles/recordingmessagebox.h"
-#include "doubles/recordingstepports.h"
 
 namespace qc::test {
 
-// The presentation's parts put together over test doubles: a script held in memory, the
-// window manager over fake windows, the stepping engine with the display window host and the
-// real display commands; the clipboard and the sub display and music families record into
-// `log`.
+// The presentation put together over test doubles as the program puts it together: a script
+// held in memory, the window manager over fake windows, the display window host, the desktop
+// clipboard recorded.
 struct PresentationRig {
     explicit PresentationRig(const QStringList& scriptLines)
     {
         files.put(QStringLiteral("/show/s.txt"), scriptLines);
         script.setLocation(ScriptLocation::ofPath(QStringLiteral("/show/s.txt")));
         script.load();
+    }
+
+    // Stages a display command line, as the step that met it would.
+    void stageDisplay(const QString& line)
+    {
+        displayCommands.stage({line, LineKind::Command, line.contains(u'=') ? Command::Set : Command::Reset});
     }
 
     QStringList log;
@@ -46,23 +47,16 @@ struct PresentationRig {
     WindowRegistry registry{loader};
     ShowStateRecords records;
     WindowManager windows{registry, records, settings, screen};
-    ProgramValues values;
     WindowFlags flags;
-    ClipTokens tokens;
-    CommandStaging staging;
-    LineCommands lineCommands{staging, windows};
-    RecordingClipboard clipboard{log};
+    RecordingDesktopClipboard clipboard;
     RecordingShellOpen shell;
     DisplayWindowHost host{{[] {}, [this] { log << QStringLiteral("focusController"); }}};
     FakeControllerPlace controllerPlace;
-    DisplayCommands displayCommands{{staging.display, settings, script, host, controllerPlace,
-                                     [this](int v) { engine.applyClipSwitch(v); }},
-                                    screen, fonts};
-    RecordingCommands subCommands{log, QStringLiteral("sub"), nullptr, nullptr};
-    RecordingCommands musicCommands{log, QStringLiteral("music"), nullptr, nullptr};
     SteppedTimers timers;
-    SteppingEngine engine{script, settings, tokens, staging, lineCommands,
-                          SteppingPorts{host, displayCommands, subCommands, musicCommands, windows, clipboard}, timers};
+    PresentationCore presentation{
+        {script, settings, timers, screen, fonts, clipboard, host, host, controllerPlace, windows, windows}};
+    SteppingEngine& engine = presentation.engine();
+    DisplayCommands& displayCommands = presentation.displayCommands();
 };
 
 } // namespace qc::test

@@ -1,12 +1,17 @@
 #pragma once
 
-#include "presentation/staging.h"
+#include "presentation/stepobserver.h"
 #include "presentation/steppingports.h"
 #include "script/cliptokens.h"
+#include "script/scripttables.h"
+#include "windows/presentationwindows.h"
+#include "windows/windownames.h"
 
 #include <QStringList>
 
+#include <array>
 #include <functional>
+#include <vector>
 
 namespace qc::test {
 
@@ -49,46 +54,60 @@ private:
     bool full_;
 };
 
-// A command family: logs its calls, keeps what was staged when it applied, and empties its
-// table on clear as the real families do.
-class RecordingCommands : public DisplayCommandsPort {
+// A command family: logs its calls, takes its own command lines as they come, keeps what was
+// staged when it applied, and forgets it on clear as the real families do. "reset" stands
+// for a staged display reset.
+class RecordingFamily : public DisplayCommandsPort {
 public:
-    RecordingCommands(QStringList& log, QString name, std::function<void()> onApply,
-                      std::function<void()> onClear)
-        : log_(log), name_(std::move(name)), onApply_(std::move(onApply)), onClear_(std::move(onClear))
+    RecordingFamily(QStringList& log, QString name, QList<Command> commands)
+        : log_(log), name_(std::move(name)), commands_(std::move(commands))
     {
     }
+    bool stage(const ScriptLine& line) override
+    {
+        if (!commands_.contains(line.command))
+            return false;
+        staged << line.text;
+        return true;
+    }
+    bool isPending() const override { return !staged.isEmpty(); }
     void check() override { log_ << name_ + QStringLiteral(".check"); }
     void apply() override
     {
         log_ << name_ + QStringLiteral(".apply");
-        if (onApply_)
-            onApply_();
+        applied = staged;
+        if (onApply)
+            onApply();
     }
     void clear() override
     {
         log_ << name_ + QStringLiteral(".clear");
-        if (onClear_)
-            onClear_();
+        staged.clear();
+    }
+    void stageReset() override
+    {
+        log_ << name_ + QStringLiteral(".stageReset");
+        staged << QStringLiteral("reset");
     }
     void refreshShelterRect() override { log_ << name_ + QStringLiteral(".refreshShelter"); }
     void followShelter() override { log_ << name_ + QStringLiteral(".followShelter"); }
     void leaveShelter() override { log_ << name_ + QStringLiteral(".leaveShelter"); }
 
+    QStringList staged;
+    QStringList applied;
+    std::function<void()> onApply;
+
 private:
     QStringList& log_;
     QString name_;
-    std::function<void()> onApply_;
-    std::function<void()> onClear_;
+    QList<Command> commands_;
 };
 
 class RecordingWindows : public PresentationWindows, public ShowStates {
 public:
     explicit RecordingWindows(QStringList& log) : log_(log) {}
-    void unloadMusicPanel() override { log_ << QStringLiteral("unloadMusicPanel"); }
-    void hideMusicPanel() override { log_ << QStringLiteral("hideMusicPanel"); }
-    void unloadSubDisplay(int id) override { log_ << QStringLiteral("unloadSub%1").arg(id); }
-    void hideSubDisplay(int id) override { log_ << QStringLiteral("hideSub%1").arg(id); }
+    void hideScriptWindows() override { log_ << QStringLiteral("hideScriptWindows"); }
+    void unloadScriptWindows() override { log_ << QStringLiteral("unloadScriptWindows"); }
     void restoreDisplayWindow() override { log_ << QStringLiteral("restoreDisplay"); }
     void restoreController() override { log_ << QStringLiteral("restoreController"); }
 
@@ -100,6 +119,19 @@ public:
 
 private:
     QStringList& log_;
+};
+
+// Keeps every report, in order.
+class RecordingObserver : public StepObserver {
+public:
+    void runStarted() override { events << QStringLiteral("runStarted"); }
+    void runEnded() override { events << QStringLiteral("runEnded"); }
+    void stepTaken(const StepReport& report) override { reports.push_back(report); }
+    void lookChanged(const DisplayLook& look) override { looks.push_back(look); }
+
+    QStringList events;
+    std::vector<StepReport> reports;
+    std::vector<DisplayLook> looks;
 };
 
 class RecordingClipboard : public StepClipboard {

@@ -3,7 +3,7 @@
 #include "presentation/voicesoftware.h"
 #include "script/script.h"
 #include "shell/mainwindowlogic.h"
-#include "shell/programvalues.h"
+#include "windows/windowflags.h"
 #include "windows/windowmanager.h"
 #include "windows/windowregistry.h"
 
@@ -19,7 +19,7 @@ namespace qc::test {
 // What the main window works with, over test doubles; `mainParts` and `mainServices` are
 // what the main window is given.
 struct ShellRig {
-    MainWindowLogic::Parts mainParts() { return {settings, script, windows, values, flags, voice}; }
+    MainWindowLogic::Parts mainParts() { return {settings, script, windows, flags, voice}; }
     MainWindowLogic::Services mainServices() { return {dialogs, screen, [this] { ++shutdowns; }}; }
 
     FakeFiles files;
@@ -33,7 +33,6 @@ struct ShellRig {
     Settings settings = defaultSettings();
     Script script{files, files, messages};
     WindowManager windows{registry, records, settings, screen};
-    ProgramValues values;
     WindowFlags flags;
     VoiceSoftware voice{shell, messages, settings};
     int shutdowns = 0;

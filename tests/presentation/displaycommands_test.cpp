@@ -1,4 +1,5 @@
 #include "presentation/displaycommands.h"
+#include "script/keynames.h"
 #include "script/script.h"
 
 #include "doubles/defaultsettings.h"
@@ -25,10 +26,18 @@ protected:
         script.load();
     }
 
+    // Stages one key through its script line.
+    void stage(int slot, const QString& value)
+    {
+        const QString name = kDisplayKeyNames[std::size_t(slot - 1)];
+        ASSERT_TRUE(commands.stage({QStringLiteral("@qc-set %1=\"%2\"").arg(name, value), LineKind::Command,
+                                    Command::Set}));
+    }
+
     // Stages one key as a script line would, then checks and applies it.
     void run(int slot, const QString& value)
     {
-        staging.values[std::size_t(slot)] = value;
+        stage(slot, value);
         commands.check();
         commands.apply();
         commands.clear();
@@ -36,9 +45,9 @@ protected:
 
     QString checked(int slot, const QString& value)
     {
-        staging.values[std::size_t(slot)] = value;
+        stage(slot, value);
         commands.check();
-        const QString result = staging.values[std::size_t(slot)];
+        const QString result = commands.staged().values[std::size_t(slot)];
         commands.clear();
         return result;
     }
@@ -47,13 +56,12 @@ protected:
     test::RecordingMessageBox messages;
     Script script{files, files, messages};
     Settings settings = test::defaultSettings();
-    DisplayStaging staging;
     test::FakeDisplayPort display;
     test::FakeControllerPlace controller;
     test::FakeScreen screen{19200, 14400};
     test::FakeFontProbe fonts{{QStringLiteral("IPAGothic")}, QStringLiteral("IPAPGothic")};
     QList<int> clipSwitches;
-    DisplayCommands commands{{staging, settings, script, display, controller, [this](int v) { clipSwitches << v; }},
+    DisplayCommands commands{{settings, script, display, controller, [this](int v) { clipSwitches << v; }},
                              screen, fonts};
 };
 
@@ -122,8 +130,7 @@ TEST_F(DisplayCommandsTest, LookKeysAndTheirResets)
     EXPECT_EQ(display.backColor, "203060");
     EXPECT_EQ(display.caption, "On air");
 
-    for (int slot = 1; slot <= 13; ++slot)
-        staging.values[std::size_t(slot)] = QStringLiteral("reset");
+    commands.stageReset();
     commands.check();
     commands.apply();
     EXPECT_EQ(display.fontName, settings.text(K::ShowTxtFName));
@@ -202,11 +209,13 @@ TEST_F(DisplayCommandsTest, ShelterMovesFollowsAndComesBack)
 
 TEST_F(DisplayCommandsTest, ClearEmptiesTheStagedValues)
 {
-    staging.values[2] = "30";
+    stage(2, "30");
     commands.check();
+    EXPECT_TRUE(commands.isPending());
     commands.clear();
-    EXPECT_EQ(staging.values[2], "");
-    EXPECT_EQ(staging.anyKeySet, "");
+    EXPECT_EQ(commands.staged().values[2], "");
+    EXPECT_EQ(commands.staged().anyKeySet, "");
+    EXPECT_FALSE(commands.isPending());
 }
 
 } // namespace

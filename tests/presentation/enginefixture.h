@@ -16,7 +16,7 @@
 
 namespace qc::test {
 
-// A stepping engine over a script held in memory, with every port recorded.
+// A stepping engine over a script held in memory, with every port and command family recorded.
 class EngineFixture : public ::testing::Test {
 protected:
     EngineFixture()
@@ -69,33 +69,21 @@ protected:
     Script script{files, files, messages};
     Settings settings = defaultSettings();
     ClipTokens tokens;
-    CommandStaging staging;
     RecordingWindows windows{log};
-    LineCommands lineCommands{staging, windows};
     RecordingDisplay display{log};
-    std::array<QString, 14> appliedDisplayValues;
-    std::function<void()> onSubApply;
-    std::function<void()> onMusicApply;
-    RecordingCommands displayCommands{log, QStringLiteral("display"),
-                                      [this] { appliedDisplayValues = staging.display.values; },
-                                      [this] {
-                                          staging.display.values.fill(QString());
-                                          staging.display.anyKeySet.clear();
-                                      }};
-    RecordingCommands subCommands{log, QStringLiteral("sub"), [this] { if (onSubApply) onSubApply(); },
-                                  [this] {
-                                      for (auto& request : staging.sub.requests)
-                                          request.fill(QString());
-                                  }};
-    RecordingCommands musicCommands{log, QStringLiteral("music"), [this] { if (onMusicApply) onMusicApply(); },
-                                    [this] {
-                                        staging.music.values.fill(QString());
-                                        staging.music.anyKeySet.clear();
-                                    }};
+    RecordingFamily displayCommands{log, QStringLiteral("display"), {Command::Set, Command::Reset}};
+    RecordingFamily subCommands{log, QStringLiteral("sub"), {Command::SubSet, Command::SubReset}};
+    RecordingFamily musicCommands{log, QStringLiteral("music"), {Command::MusicSet, Command::MusicReset}};
+    LineCommands lineCommands{{&displayCommands, &subCommands, &musicCommands}};
     RecordingClipboard clipboard{log};
+    RecordingObserver observer;
     SteppedTimers timers;
-    SteppingEngine engine{script, settings, tokens, staging, lineCommands,
-                          SteppingPorts{display, displayCommands, subCommands, musicCommands, windows, clipboard},
+    SteppingEngine engine{script,
+                          settings,
+                          tokens,
+                          lineCommands,
+                          SteppingPorts{display, displayCommands, {&subCommands, &musicCommands}, windows, clipboard,
+                                        observer},
                           timers};
     std::unique_ptr<RecordingController> controller;
 };

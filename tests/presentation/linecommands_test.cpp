@@ -1,5 +1,13 @@
 #include "enginefixture.h"
 
+#include "music/musiccommands.h"
+#include "presentation/displaycommands.h"
+#include "subdisplay/subdisplaycommands.h"
+
+#include "doubles/fakedisplayport.h"
+#include "doubles/fakefontprobe.h"
+#include "doubles/fakescreen.h"
+
 namespace qc {
 namespace {
 
@@ -60,104 +68,135 @@ TEST_F(LineCommandSteps, ClipOffLastsOnlyForItsStep)
     EXPECT_EQ(lastClip(), "C\r\n");
 }
 
-TEST_F(LineCommandSteps, DisplayKeysAreStagedLaterWins)
+// The line commands over the real command families: which family each command line reaches,
+// and what it stages there.
+class FamilyStaging : public ::testing::Test {
+protected:
+    // Runs the script's lines through the line commands as one step would.
+    void stage(const QStringList& lines)
+    {
+        const ScriptContent content = parseScript(lines, QStringLiteral("s.txt"));
+        StepAccumulator step;
+        for (const ScriptLine& line : content.lines) {
+            if (line.kind == LineKind::Command)
+                lineCommands.run(line, step);
+        }
+    }
+
+    QStringList log;
+    test::RecordingWindows windows{log};
+    test::FakeFiles files;
+    test::RecordingMessageBox messages;
+    Script script{files, files, messages};
+    Settings settings = test::defaultSettings();
+    test::FakeDisplayPort port;
+    test::FakeControllerPlace controllerPlace;
+    test::FakeScreen screen{19200, 14400};
+    test::FakeFontProbe fonts;
+    DisplayCommands display{{settings, script, port, controllerPlace, [](int) {}}, screen, fonts};
+    SubDisplayCommands sub{windows};
+    MusicCommands music{windows};
+    LineCommands lineCommands{{&display, &sub, &music}};
+};
+
+TEST_F(FamilyStaging, DisplayKeysAreStagedLaterWins)
 {
-    start({"A", "@qc-set fontsize=\"30\" bold=\"1\"", "@qc-set fontsize=\"40\" nonsense=\"1\"",
+    stage({"A", "@qc-set fontsize=\"30\" bold=\"1\"", "@qc-set fontsize=\"40\" nonsense=\"1\"",
            "@qc-set left=\"10\""});
-    nextAndPause();
-    EXPECT_EQ(appliedDisplayValues[2], "40");
-    EXPECT_EQ(appliedDisplayValues[3], "1");
-    EXPECT_EQ(appliedDisplayValues[7], "10");
-    EXPECT_EQ(appliedDisplayValues[4], "");
-    EXPECT_TRUE(staging.display.geometryTouched);
-    EXPECT_EQ(staging.display.values[2], "");   // emptied after use
+    const auto& values = display.staged().values;
+    EXPECT_EQ(values[2], "40");
+    EXPECT_EQ(values[3], "1");
+    EXPECT_EQ(values[7], "10");
+    EXPECT_EQ(values[4], "");
+    EXPECT_TRUE(display.isPending());
+    EXPECT_TRUE(display.scriptPlacedWindow());
+    EXPECT_FALSE(sub.isPending());
+    EXPECT_FALSE(music.isPending());
+    display.clear();
+    EXPECT_EQ(display.staged().values[2], "");   // emptied after use
+    EXPECT_FALSE(display.isPending());
 }
 
-TEST_F(LineCommandSteps, ALineWithoutKnownKeysStagesNothing)
+TEST_F(FamilyStaging, ALineWithoutKnownKeysStagesNothing)
 {
-    start({"A", "@qc-set unknown=\"1\" size font-size=\"9\""});
-    nextAndPause();
-    EXPECT_FALSE(log.contains("display.apply"));
+    stage({"A", "@qc-set unknown=\"1\" size font-size=\"9\""});
+    EXPECT_FALSE(display.isPending());
 }
 
-TEST_F(LineCommandSteps, ResetStagesEveryDisplayKey)
+TEST_F(FamilyStaging, ResetStagesEveryDisplayKey)
 {
-    start({"@qc-set width=\"50\"", "@qc-reset", "A"});
-    nextAndPause();
+    stage({"@qc-set width=\"50\"", "@qc-reset", "A"});
     for (std::size_t slot = 1; slot <= 13; ++slot)
-        EXPECT_EQ(appliedDisplayValues[slot], "reset") << slot;
-    EXPECT_FALSE(staging.display.geometryTouched);
+        EXPECT_EQ(display.staged().values[slot], "reset") << slot;
+    EXPECT_FALSE(display.scriptPlacedWindow());
 }
 
-TEST_F(LineCommandSteps, SubSetNeedsAValidId)
+TEST_F(FamilyStaging, SubSetNeedsAValidId)
 {
     for (const char* line : {"@qc-subset show=\"1\"", "@qc-subset id=\"5\" show=\"1\"",
                              "@qc-subset id=\"-1\" show=\"1\"", "@qc-subset id=\"99999\" show=\"1\""}) {
-        start({QString::fromUtf8(line), "A"});
-        nextAndPause();
-        EXPECT_FALSE(log.contains("sub.apply")) << line;
+        stage({QString::fromUtf8(line), "A"});
+        EXPECT_FALSE(sub.isPending()) << line;
     }
 }
 
-TEST_F(LineCommandSteps, SubSetStagesTheWholeRequestOfItsId)
+TEST_F(FamilyStaging, SubSetStagesTheWholeRequestOfItsId)
 {
-    std::array<std::array<QString, 24>, kSubDisplayCount> applied;
-    onSubApply = [&] { applied = staging.sub.requests; };
-    start({"@qc-subset id=\"2\" caption=\"Old\" text=\"Keep?\"", "@qc-subset ID=\"2\" caption=\"New\"",
+    stage({"@qc-subset id=\"2\" caption=\"Old\" text=\"Keep?\"", "@qc-subset ID=\"2\" caption=\"New\"",
            "@qc-subset id=\"4\" show=\"1\" picfilename=\"a.png\"", "A"});
-    nextAndPause();
-    EXPECT_EQ(applied[2][10], "New");
-    EXPECT_EQ(applied[2][9], "");          // the second line replaced the whole request
-    EXPECT_EQ(applied[4][2], "1");
-    EXPECT_EQ(applied[4][3], "a.png");
-    EXPECT_EQ(applied[0][2], "");
-    EXPECT_EQ(staging.sub.keyValues[1], "");
+    const auto& requests = sub.staged().requests;
+    EXPECT_TRUE(sub.isPending());
+    EXPECT_EQ(requests[2][10], "New");
+    EXPECT_EQ(requests[2][9], "");          // the second line replaced the whole request
+    EXPECT_EQ(requests[4][2], "1");
+    EXPECT_EQ(requests[4][3], "a.png");
+    EXPECT_EQ(requests[0][2], "");
+    EXPECT_EQ(sub.staged().keyValues[1], "");
+    sub.clear();
+    EXPECT_EQ(sub.staged().requests[2][10], "");
+    EXPECT_FALSE(sub.isPending());
 }
 
-TEST_F(LineCommandSteps, SubResetOnlyForShownSubDisplays)
+TEST_F(FamilyStaging, SubResetOnlyForShownSubDisplays)
 {
-    std::array<std::array<QString, 24>, kSubDisplayCount> applied;
-    onSubApply = [&] { applied = staging.sub.requests; };
     windows.subStates = {2, 1, 0, 2, 0};
-    start({"@qc-subreset", "A"});
-    nextAndPause();
-    EXPECT_EQ(applied[0][0], "1");
-    EXPECT_EQ(applied[0][2], "");           // show is not reset: the window stays shown
-    EXPECT_EQ(applied[0][3], "reset");
-    EXPECT_EQ(applied[0][23], "reset");
-    EXPECT_EQ(applied[3][10], "reset");
-    EXPECT_EQ(applied[1][3], "");
-    EXPECT_EQ(applied[2][0], "");
+    stage({"@qc-subreset", "A"});
+    const auto& requests = sub.staged().requests;
+    EXPECT_EQ(requests[0][0], "1");
+    EXPECT_EQ(requests[0][2], "");           // show is not reset: the window stays shown
+    EXPECT_EQ(requests[0][3], "reset");
+    EXPECT_EQ(requests[0][23], "reset");
+    EXPECT_EQ(requests[3][10], "reset");
+    EXPECT_EQ(requests[1][3], "");
+    EXPECT_EQ(requests[2][0], "");
 }
 
-TEST_F(LineCommandSteps, SubResetWithNothingShownStagesNothing)
+TEST_F(FamilyStaging, SubResetWithNothingShownStagesNothing)
 {
     windows.subStates = {1, 1, 0, 0, 0};
-    start({"@qc-subreset", "A"});
-    nextAndPause();
-    EXPECT_FALSE(log.contains("sub.apply"));
+    stage({"@qc-subreset", "A"});
+    EXPECT_FALSE(sub.isPending());
 }
 
-TEST_F(LineCommandSteps, MusicKeysAndResetOnlyWhileThePanelShows)
+TEST_F(FamilyStaging, MusicKeysAndResetOnlyWhileThePanelShows)
 {
-    std::array<QString, 14> applied;
-    onMusicApply = [&] { applied = staging.music.values; };
-    start({"@qc-musicset channel=\"1\" MusicVolume=\"50\"", "A", "", "@qc-musicreset", "B"});
-    nextAndPause();
-    EXPECT_EQ(applied[1], "1");
-    EXPECT_EQ(applied[11], "50");
-    EXPECT_EQ(staging.music.values[11], "");   // emptied by the family's clear
-    log.clear();
-    nextAndPause();
-    EXPECT_FALSE(log.contains("music.apply"));  // panel not shown: the reset line does nothing
+    stage({"@qc-musicset channel=\"1\" MusicVolume=\"50\"", "A"});
+    EXPECT_EQ(music.staged().values[1], "1");
+    EXPECT_EQ(music.staged().values[11], "50");
+    music.clear();
+    EXPECT_EQ(music.staged().values[11], "");   // emptied by the family's clear
+    EXPECT_FALSE(music.isPending());
+
+    stage({"@qc-musicreset", "B"});
+    EXPECT_FALSE(music.isPending());            // panel not shown: the reset line does nothing
 
     windows.panelState = 2;
-    start({"@qc-musicreset", "A"});
-    nextAndPause();
-    EXPECT_EQ(applied[1], "");                 // channel and show are not reset
-    EXPECT_EQ(applied[2], "");
+    stage({"@qc-musicreset", "A"});
+    EXPECT_TRUE(music.isPending());
+    EXPECT_EQ(music.staged().values[1], "");    // channel and show are not reset
+    EXPECT_EQ(music.staged().values[2], "");
     for (std::size_t slot = 3; slot <= 13; ++slot)
-        EXPECT_EQ(applied[slot], "reset") << slot;
+        EXPECT_EQ(music.staged().values[slot], "reset") << slot;
 }
 
 } // namespace

@@ -99,11 +99,10 @@ protected:
 
     FakeDisplayWindowView displayView;
     DisplayWindowLogic display{displayView,
-                               {settings, script, windows, staging.display, displayCommands, engine, clipboard, host,
-                                values, flags},
+                               {settings, script, windows, displayCommands, engine, presentation.clipboard(), host, flags},
                                {shell, screen, {"/help/a.html", "/help/b.html"}}};
     FakeControllerView controllerView;
-    ControllerLogic controller{controllerView, ControllerKind::Full, {settings, engine, windows, values, flags}, screen};
+    ControllerLogic controller{controllerView, ControllerKind::Full, {settings, engine, windows, flags}, screen};
 };
 
 TEST_F(PresentationWindowsTest, TheDisplayOpensFromTheSettings)
@@ -202,7 +201,7 @@ TEST_F(PresentationWindowsTest, AShelteredDisplayIsRememberedAtItsOwnPlace)
     displayView.port.place = {3000, 2000, 7000, 4000};
     controllerPlace.rect = WindowRect{100, 200, 4000, 1000};
     displayCommands.refreshShelterRect();
-    staging.display.values[13] = "1";
+    stageDisplay("@qc-set shelter=\"1\"");
     displayCommands.check();
     displayCommands.apply();
     EXPECT_EQ(displayView.port.place.width, 2000);
@@ -215,19 +214,19 @@ TEST_F(PresentationWindowsTest, ScriptGeometryIsNotKeptWhenTheControllerCloses)
 {
     open();
     settings.setText(K::Win02Left, "1111");
-    staging.display.geometryTouched = true;
+    stageDisplay("@qc-set left=\"50\"");
     displayView.port.place = {5000, 2000, 7000, 4000};
     controller.onButton(ControllerButton::Cancel);
     EXPECT_EQ(settings.text(K::Win02Left), "1111");
-    EXPECT_FALSE(staging.display.geometryTouched);
-    EXPECT_FALSE(values.quitting);
+    EXPECT_FALSE(displayCommands.scriptPlacedWindow());
+    EXPECT_FALSE(flags.quitting);
     EXPECT_TRUE(loader.log.contains("frmMi00.show"));
 }
 
 TEST_F(PresentationWindowsTest, ScriptGeometryIsKeptWhenTheDisplayItselfCloses)
 {
     open();
-    staging.display.geometryTouched = true;
+    stageDisplay("@qc-set width=\"50\"");
     displayView.port.place = {5000, 2000, 7000, 4000};
     registry.unloadByName("frmMi02");
     EXPECT_EQ(settings.text(K::Win02Left), "5000");
@@ -253,7 +252,7 @@ TEST_F(PresentationWindowsTest, ControllerKeysStepAndQuit)
     windows.openMainWindow();
     loader.log.clear();
     EXPECT_TRUE(controller.onKeyPress(QChar(27)));
-    EXPECT_TRUE(values.quitting);
+    EXPECT_TRUE(flags.quitting);
     EXPECT_TRUE(loader.log.contains("frmMi00.close"));
 }
 
@@ -262,7 +261,7 @@ TEST_F(PresentationWindowsTest, TheClipBoxAndTheClipKeyAgree)
     open();
     controller.onClipToggled(false);
     EXPECT_EQ(engine.clipSwitch(), 0);
-    staging.display.values[11] = "1";
+    stageDisplay("@qc-set clip=\"1\"");
     displayCommands.check();
     displayCommands.apply();
     EXPECT_EQ(engine.clipSwitch(), 1);
@@ -298,7 +297,7 @@ TEST_F(PresentationWindowsTest, ClosingTheControllerRecordsItsPlace)
     EXPECT_EQ(settings.text(K::Win01Left), "3000");
     EXPECT_EQ(settings.text(K::Win01Top), "2000");
     EXPECT_EQ(settings.text(K::Win01State), "1");
-    EXPECT_TRUE(values.quitting);                  // closing a minimised controller quits
+    EXPECT_TRUE(flags.quitting);                  // closing a minimised controller quits
 }
 
 TEST_F(PresentationWindowsTest, QuitRoadsEndTheProgramInsteadOfReturning)
@@ -307,12 +306,12 @@ TEST_F(PresentationWindowsTest, QuitRoadsEndTheProgramInsteadOfReturning)
     for (const auto& quit : {std::function<void()>([this] { display.onKeyPress(QChar(27)); }),
                             std::function<void()>([this] { controller.onButton(ControllerButton::Off); }),
                             std::function<void()>([this] { controller.onKeyPress(QChar(27)); })}) {
-        values.quitting = false;
+        flags.quitting = false;
         log.clear();
         windows.openMainWindow();
         open();
         quit();
-        EXPECT_TRUE(values.quitting);
+        EXPECT_TRUE(flags.quitting);
         EXPECT_TRUE(log.contains("program ends"));
         EXPECT_FALSE(loader.log.contains("frmMi00.restore"));   // never back to the main window
         EXPECT_FALSE(windows.isControllerLoaded());
@@ -329,12 +328,7 @@ TEST_F(PresentationWindowsTest, BannersOpenTheirPages)
 
 TEST(ClipboardOutputTest, ClearsFirstOnlyWhenAsked)
 {
-    class Recording : public Clipboard {
-    public:
-        void clear() override { calls << "clear"; }
-        void putText(const QString& text) override { calls << "put " + text; }
-        QStringList calls;
-    } desktop;
+    test::RecordingDesktopClipboard desktop;
     Settings settings = test::defaultSettings();
     ClipboardOutput output(desktop, settings);
     output.putClipboard("A\r\n");

@@ -171,9 +171,9 @@ TEST_F(Engine, AJumpOutsideTheScriptClosesTheScriptWindows)
     controller->jump = QStringLiteral("50");
     engine.next();
     EXPECT_EQ(log, QStringList({"display.refreshShelter", "display.followShelter", "display.show",
-                                "unloadMusicPanel", "unloadSub4", "unloadSub3", "unloadSub2", "unloadSub1",
-                                "unloadSub0", "display.check", "display.apply", "display.clear"}));
-    EXPECT_EQ(appliedDisplayValues[1], "reset");
+                                "display.stageReset", "unloadScriptWindows", "display.check", "display.apply",
+                                "display.clear"}));
+    EXPECT_EQ(displayCommands.applied, QStringList({"reset"}));
 }
 
 TEST_F(Engine, TheSimpleControllerHasNoJumpBox)
@@ -226,9 +226,9 @@ TEST_F(Engine, NextDoesItsWorkInOrder)
                                 "display.check", "display.apply", "display.clear", "sub.check", "sub.apply",
                                 "sub.clear", "music.check", "music.apply", "music.clear", "restoreDisplay",
                                 "restoreController", "clipboard"}));
-    EXPECT_FALSE(staging.display.pending);
-    EXPECT_FALSE(staging.sub.pending);
-    EXPECT_FALSE(staging.music.pending);
+    EXPECT_FALSE(displayCommands.isPending());
+    EXPECT_FALSE(subCommands.isPending());
+    EXPECT_FALSE(musicCommands.isPending());
 }
 
 TEST_F(Engine, BackHidesTheScriptWindowsFirstAndRerunsOnlyThatStep)
@@ -241,8 +241,8 @@ TEST_F(Engine, BackHidesTheScriptWindowsFirstAndRerunsOnlyThatStep)
     engine.back();
     EXPECT_EQ(engine.stepPointer(), 4);
     EXPECT_EQ(log, QStringList({"display.refreshShelter", "display.leaveShelter", "display.show",
-                                "display.check", "display.apply", "display.clear", "hideMusicPanel",
-                                "hideSub4", "hideSub3", "hideSub2", "hideSub1", "hideSub0", "clipboard"}));
+                                "display.check", "display.apply", "display.clear", "hideScriptWindows",
+                                "clipboard"}));
     EXPECT_EQ(lastClip(), "B\r\n");
 }
 
@@ -258,12 +258,11 @@ TEST_F(Engine, TopAndBottomResetTheLookWithoutTheClipboard)
     EXPECT_EQ(display.shown, "F\r\n");
     EXPECT_EQ(controller->pointer, 6);
     EXPECT_EQ(controller->jump, "");
-    EXPECT_EQ(log, QStringList({"display.leaveShelter", "display.show", "display.apply", "display.clear",
-                                "unloadMusicPanel", "unloadSub4", "unloadSub3", "unloadSub2", "unloadSub1",
-                                "unloadSub0"}));
-    EXPECT_EQ(appliedDisplayValues[13], "reset");
+    EXPECT_EQ(log, QStringList({"display.leaveShelter", "display.show", "display.stageReset", "display.apply",
+                                "display.clear", "unloadScriptWindows"}));
+    EXPECT_EQ(displayCommands.applied, QStringList({"reset"}));
     // The reset is not kept for the next step.
-    EXPECT_EQ(staging.display.values[1], "");
+    EXPECT_FALSE(displayCommands.isPending());
     engine.top();
     EXPECT_EQ(engine.stepPointer(), 0);
     EXPECT_EQ(display.shown, "H\r\n");
@@ -302,7 +301,7 @@ TEST_F(Engine, ClipboardFollowsTheClipSwitch)
 TEST_F(Engine, SubDisplayClipTextGoesInFront)
 {
     start({"@qc-subset id=\"0\" text=\"x\"", "Line"});
-    onSubApply = [this] { tokens.subDisplayValue(u"Guest@clp@", u",,,,,"); };
+    subCommands.onApply = [this] { tokens.subDisplayValue(u"Guest@clp@", u",,,,,"); };
     nextAndPause();
     EXPECT_EQ(lastClip(), "GuestLine\r\n");
     EXPECT_EQ(display.shown, "Line\r\n");

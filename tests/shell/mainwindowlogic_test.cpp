@@ -1,7 +1,7 @@
 #include "presentation/voicesoftware.h"
 #include "script/script.h"
 #include "shell/mainwindowlogic.h"
-#include "shell/programvalues.h"
+#include "windows/windowflags.h"
 #include "windows/windowmanager.h"
 #include "windows/windowregistry.h"
 
@@ -140,7 +140,7 @@ TEST_F(MainWindowTest, EscQuitsTheProgram)
     windows.openMainWindow();
     loader.onClose["frmMi00"] = [this] { logic.onQueryUnload(); logic.onUnload(); };
     EXPECT_TRUE(logic.onKeyPress(QChar(27)));
-    EXPECT_TRUE(values.quitting);
+    EXPECT_TRUE(flags.quitting);
     EXPECT_EQ(shutdowns, 1);
     EXPECT_FALSE(logic.onKeyPress(u'q'));
 }

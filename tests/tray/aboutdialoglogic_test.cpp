@@ -1,4 +1,4 @@
-#include "shell/programvalues.h"
+#include "windows/windowflags.h"
 #include "tray/aboutdialoglogic.h"
 #include "windows/windowmanager.h"
 #include "windows/windowregistry.h"
@@ -38,10 +38,9 @@ protected:
     Settings settings = test::defaultSettings();
     test::FakeScreen screen{15360, 11520};
     WindowManager windows{registry, records, settings, screen};
-    ProgramValues values;
     WindowFlags flags;
     FakeAboutView view;
-    AboutDialogLogic logic{view, windows, values, flags, screen};
+    AboutDialogLogic logic{view, windows, flags, screen};
 };
 
 TEST_F(AboutDialogTest, OpensCentredRoundedDown)
@@ -70,7 +69,7 @@ TEST_F(AboutDialogTest, EscQuitsTheProgram)
     loader.onClose["frmMi80"] = [this] { logic.onQueryUnload(); logic.onUnload(); };
     loader.log.clear();
     EXPECT_TRUE(logic.onKeyPress(QChar(27)));
-    EXPECT_TRUE(values.quitting);
+    EXPECT_TRUE(flags.quitting);
     EXPECT_EQ(loader.log, QStringList({"frmMi80.close", "frmMi00.close"}));   // no way back to the main window
     EXPECT_FALSE(logic.onKeyPress(u'a'));
 }

@@ -1,6 +1,6 @@
 #include "presentation/voicesoftware.h"
 #include "script/script.h"
-#include "shell/programvalues.h"
+#include "windows/windowflags.h"
 #include "shell/qtmainwindow.h"
 #include "tray/qtaboutdialog.h"
 #include "windows/windowmanager.h"
@@ -98,7 +98,7 @@ TEST_F(MainWindowWidget, KeysReachTheWindowBeforeItsButtons)
     QTest::keyClick(button("cmdClear"), Qt::Key_X);
     EXPECT_EQ(dialogs.asked.size(), 1);           // x opened the file dialog
     QTest::keyClick(button("cmdClear"), Qt::Key_Escape);
-    EXPECT_TRUE(values.quitting);
+    EXPECT_TRUE(flags.quitting);
 }
 
 TEST_F(MainWindowWidget, DroppedFilesLoadAScript)
@@ -130,7 +130,7 @@ TEST_F(MainWindowWidget, TheCloseBoxGoesThroughTheProgram)
 TEST(AboutDialogWidget, ShowsNameVersionAndDate)
 {
     test::ShellRig rig;
-    QtAboutDialog dialog(rig.screen, rig.windows, rig.values, rig.flags);
+    QtAboutDialog dialog(rig.screen, rig.windows, rig.flags);
     EXPECT_EQ(dialog.objectName(), "frmMi80");
     EXPECT_EQ(dialog.windowTitle(), "about");
     EXPECT_EQ(dialog.size(), QSize(248, 153));

@@ -1,6 +1,4 @@
 #include "platform/desktop/qtfontprobe.h"
-#include "presentation/clipboardoutput.h"
-#include "presentation/discardedcommands.h"
 #include "presentation/qtcontroller.h"
 #include "presentation/qtdisplaywindow.h"
 
@@ -33,7 +31,7 @@ protected:
 
 TEST_F(PresentationWidgets, FullControllerControls)
 {
-    QtController window(ControllerKind::Full, screen, {settings, engine, windows, values, flags});
+    QtController window(ControllerKind::Full, screen, {settings, engine, windows, flags});
     EXPECT_EQ(window.objectName(), "frmMi01");
     EXPECT_EQ(window.windowTitle(), "操作 - Quillcast");
     EXPECT_EQ(window.size(), QSize(601, 64));
@@ -60,7 +58,7 @@ TEST_F(PresentationWidgets, FullControllerControls)
 
 TEST_F(PresentationWidgets, FullControllerTabOrder)
 {
-    QtController window(ControllerKind::Full, screen, {settings, engine, windows, values, flags});
+    QtController window(ControllerKind::Full, screen, {settings, engine, windows, flags});
     QStringList order;
     QWidget* widget = child<QPushButton>(window, "cmdNext");
     for (int i = 0; i < 10; ++i) {
@@ -75,7 +73,7 @@ TEST_F(PresentationWidgets, FullControllerTabOrder)
 
 TEST_F(PresentationWidgets, SimpleControllerHasOnlyTheFourButtons)
 {
-    QtController window(ControllerKind::Simple, screen, {settings, engine, windows, values, flags});
+    QtController window(ControllerKind::Simple, screen, {settings, engine, windows, flags});
     EXPECT_EQ(window.objectName(), "frmMi01a");
     EXPECT_EQ(window.size(), QSize(353, 57));
     QStringList names;
@@ -88,7 +86,7 @@ TEST_F(PresentationWidgets, SimpleControllerHasOnlyTheFourButtons)
 
 TEST_F(PresentationWidgets, KeysTypedOnAControllerButtonStep)
 {
-    QtController window(ControllerKind::Full, screen, {settings, engine, windows, values, flags});
+    QtController window(ControllerKind::Full, screen, {settings, engine, windows, flags});
     window.logic().onLoad();
     window.show();
     auto* top = child<QPushButton>(window, "cmdTop");
@@ -102,7 +100,7 @@ TEST_F(PresentationWidgets, KeysTypedOnAControllerButtonStep)
 
 TEST_F(PresentationWidgets, EnterInTheJumpBoxWaitsForNext)
 {
-    QtController window(ControllerKind::Full, screen, {settings, engine, windows, values, flags});
+    QtController window(ControllerKind::Full, screen, {settings, engine, windows, flags});
     window.logic().onLoad();
     window.show();
     auto* jump = child<QLineEdit>(window, "txtJump");
@@ -119,8 +117,7 @@ TEST_F(PresentationWidgets, EnterInTheJumpBoxWaitsForNext)
 TEST_F(PresentationWidgets, DisplayWindowShowsTheStepInItsColours)
 {
     QtDisplayWindow window(screen,
-                           {settings, script, windows, staging.display, displayCommands, engine, clipboard, host,
-                            values, flags},
+                           {settings, script, windows, displayCommands, engine, presentation.clipboard(), host, flags},
                            {shell, screen, {}});
     settings.setText(SettingKey::ShowTxtBColor, "203060");
     window.logic().onLoad();
@@ -140,8 +137,7 @@ TEST_F(PresentationWidgets, DisplayWindowShowsTheStepInItsColours)
 TEST_F(PresentationWidgets, OnlyALeftClickIsAClick)
 {
     QtDisplayWindow window(screen,
-                           {settings, script, windows, staging.display, displayCommands, engine, clipboard, host,
-                            values, flags},
+                           {settings, script, windows, displayCommands, engine, presentation.clipboard(), host, flags},
                            {shell, screen, {"/help/a.html", "/help/b.html"}});
     window.logic().onLoad();
     window.show();
@@ -168,8 +164,7 @@ TEST_F(PresentationWidgets, OnlyALeftClickIsAClick)
 TEST_F(PresentationWidgets, AVeryLongLineIsShownCut)
 {
     QtDisplayWindow window(screen,
-                           {settings, script, windows, staging.display, displayCommands, engine, clipboard, host,
-                            values, flags},
+                           {settings, script, windows, displayCommands, engine, presentation.clipboard(), host, flags},
                            {shell, screen, {}});
     window.logic().onLoad();
     const QString huge(1000000, u'x');

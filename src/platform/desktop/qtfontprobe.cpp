@@ -10,8 +10,8 @@ QtFontProbe::QtFontProbe()
 {
     const QStringList proportional{QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")};
     const QStringList fixed{QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")};
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), proportional);
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), fixed);
+    QFont::insertSubstitutions(kDefaultFontName, proportional);
+    QFont::insertSubstitutions(kDefaultFixedFontName, fixed);
 }
 
 QString QtFontProbe::selectedFamily(const QString& requested) const

@@ -3,19 +3,14 @@
 #include "platform/desktop/desktopfileexistence.h"
 #include "platform/desktop/desktoptextfiles.h"
 #include "platform/steppedtimers.h"
-#include "presentation/clipboardoutput.h"
-#include "presentation/discardedcommands.h"
-#include "presentation/displaycommands.h"
-#include "presentation/linecommands.h"
-#include "presentation/steppingengine.h"
-#include "script/cliptokens.h"
 #include "script/numbers.h"
 #include "script/script.h"
 #include "settings/settingsfile.h"
+#include "shell/presentationcore.h"
 #include "shell/preview/previewoptions.h"
+#include "shell/preview/quietdesktop.h"
 #include "shell/programfolder.h"
 #include "windows/designsizes.h"
-#include "shell/preview/quietdesktop.h"
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -51,6 +46,25 @@ QString desktopText(QString text)
 {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
+
+// One JSON line per step taken.
+class PreviewReport : public StepObserver {
+public:
+    explicit PreviewReport(QTextStream& out) : out_(out) {}
+
+    void stepTaken(const StepReport& step) override
+    {
+        out_ << "{\"action\":" << jsonString(action) << ",\"pointer\":" << step.pointer
+             << ",\"display\":" << jsonString(desktopText(step.displayText)) << ",\"clipboard\":"
+             << (step.clipboardText ? jsonString(desktopText(*step.clipboardText)) : QStringLiteral("null"))
+             << "}\n";
+    }
+
+    QString action;  // as written on the command line
+
+private:
+    QTextStream& out_;
+};
 
 int fail(QTextStream& err, const QString& message)
 {
@@ -102,55 +116,31 @@ int runPreview(const QStringList& args, QTextStream& out, QTextStream& err)
         }
     }
 
-    ClipTokens tokens;
-    CommandStaging staging;
     QuietWindows windows;
-    LineCommands lineCommands(staging, windows);
     QuietDisplay display;
     const auto settingNumber = [&](SettingKey key) { return int(numberOfText(settings.text(key))); };
     QuietControllerPlace controllerPlace({settingNumber(SettingKey::Win01Left), settingNumber(SettingKey::Win01Top),
                                           kControllerClient.width, kControllerClient.height});
     display.place = {settingNumber(SettingKey::Win02Left), settingNumber(SettingKey::Win02Top),
                      settingNumber(SettingKey::Win02Width), settingNumber(SettingKey::Win02Height)};
-    // The display commands and the engine need each other: the key "clip" sets the engine's
-    // clip switch.
-    SteppingEngine* enginePointer = nullptr;
-    DisplayCommands displayCommands({staging.display, settings, script, display, controllerPlace,
-                                     [&](int value) { enginePointer->applyClipSwitch(value); }},
-                                    screen, fonts);
-    DiscardedCommands subCommands([&] {
-        for (auto& request : staging.sub.requests)
-            request.fill(QString());
-    });
-    DiscardedCommands musicCommands([&] {
-        staging.music.values.fill(QString());
-        staging.music.anyKeySet.clear();
-    });
-    ClipboardOutput clipboardOutput(clipboard, settings);
-    SteppingEngine engine(script, settings, tokens, staging, lineCommands,
-                          SteppingPorts{display, displayCommands, subCommands, musicCommands, windows, clipboardOutput},
-                          timers);
-    enginePointer = &engine;
-    script.setClearedHandler([&] { engine.forgetStepHistory(); });
+    PresentationCore presentation(
+        {script, settings, timers, screen, fonts, clipboard, display, display, controllerPlace, windows, windows});
+    SteppingEngine& engine = presentation.engine();
 
     // The show button: the controller opens, then the display window with the header.
     QuietController controller(fullController);
     engine.startRun(controller);
-    display.showText(script.content().header);
 
     const ScriptContent& content = script.content();
     out << "{\"lines\":" << content.lineCount() << ",\"title\":" << jsonString(content.title)
         << ",\"header\":" << jsonString(desktopText(content.header))
         << ",\"footer\":" << jsonString(desktopText(content.footer)) << "}\n";
 
-    const auto report = [&](const QString& written) {
-        out << "{\"action\":" << jsonString(written) << ",\"pointer\":" << engine.stepPointer()
-            << ",\"display\":" << jsonString(desktopText(display.shown)) << ",\"clipboard\":"
-            << (clipboard.lastPut ? jsonString(desktopText(*clipboard.lastPut)) : QStringLiteral("null"))
-            << "}\n";
-    };
+    // Each action's line comes from what the engine reports of the step it took.
+    PreviewReport report(out);
+    presentation.subscribe(report);
     const auto perform = [&](const Action& action) {
-        clipboard.lastPut.reset();
+        report.action = action.written;
         switch (action.kind) {
         case ActionKind::Next: engine.next(); break;
         case ActionKind::Back: engine.back(); break;
@@ -158,12 +148,9 @@ int runPreview(const QStringList& args, QTextStream& out, QTextStream& err)
         case ActionKind::Bottom: engine.bottom(); break;
         case ActionKind::NextOff: engine.nextWithoutClipboard(); break;
         case ActionKind::BackOff: engine.backWithoutClipboard(); break;
-        case ActionKind::Jump:
-            controller.jump = action.jumpText;
-            engine.next();
-            break;
+        case ActionKind::Jump: engine.jump(action.jumpText); break;
         }
-        report(action.written);
+        // The operator's pause between presses: no press is refused as a double press.
         timers.letTimePass();
     };
 

@@ -4,11 +4,10 @@
 #include "platform/fontprobe.h"
 #include "platform/messagebox.h"
 #include "platform/screen.h"
-#include "presentation/displaycommands.h"
 #include "presentation/displayport.h"
-#include "presentation/staging.h"
 #include "presentation/steppingports.h"
 #include "settings/settingsfile.h"
+#include "windows/presentationwindows.h"
 
 #include <QStringList>
 
@@ -17,8 +16,8 @@
 
 namespace qc::preview {
 
-// The desktop of the script preview: nothing is shown, played or copied. Each stand-in keeps
-// what the live program would have put on the screen or the clipboard, for the report.
+// The desktop of the script preview: nothing is shown, played or copied; the report follows
+// the steps themselves.
 
 // A 1920 x 1080 screen at 96 DPI.
 class QuietScreen : public Screen {
@@ -47,11 +46,10 @@ public:
     OperatorWindowSizes measure(int displayWidth, int displayHeight) override;
 };
 
-// The display window: its text is kept for the report, its look and place are only
-// remembered.
+// The display window: its place is only remembered.
 class QuietDisplay : public StepDisplay, public DisplayPort {
 public:
-    void showText(const QString& text) override { shown = text; }
+    void showText(const QString&) override {}
     void returnFocusToController() override {}
     WindowRect rect() override { return place; }
     void moveTo(int left, int top) override
@@ -72,7 +70,6 @@ public:
     void setBackColor(const QString&) override {}
     void setCaption(const QString&) override {}
 
-    QString shown;
     WindowRect place;
 };
 
@@ -86,16 +83,16 @@ private:
     WindowRect rect_;
 };
 
+// Its jump box stays empty: the preview's jumps go straight to the engine.
 class QuietController : public StepController {
 public:
     explicit QuietController(bool full) : full_(full) {}
     void showPointer(int) override {}
     void showTotal(int) override {}
     bool hasJumpBox() const override { return full_; }
-    QString jumpText() const override { return jump; }
-    void clearJump() override { jump.clear(); }
+    QString jumpText() const override { return {}; }
+    void clearJump() override {}
     void showClipSwitch(int) override {}
-    QString jump;
 
 private:
     bool full_;
@@ -104,22 +101,18 @@ private:
 // No script window is ever loaded here, so every show state is "not loaded".
 class QuietWindows : public PresentationWindows, public ShowStates {
 public:
-    void unloadMusicPanel() override {}
-    void hideMusicPanel() override {}
-    void unloadSubDisplay(int) override {}
-    void hideSubDisplay(int) override {}
+    void hideScriptWindows() override {}
+    void unloadScriptWindows() override {}
     void restoreDisplayWindow() override {}
     void restoreController() override {}
     int subShowState(int) const override { return 0; }
     int panelShowState() const override { return 0; }
 };
 
-// Remembers the last text put; emptying it is not a put.
 class QuietClipboard : public Clipboard {
 public:
     void clear() override {}
-    void putText(const QString& value) override { lastPut = value; }
-    std::optional<QString> lastPut;
+    void putText(const QString&) override {}
 };
 
 } // namespace qc::preview

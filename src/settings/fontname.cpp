@@ -1,4 +1,4 @@
-#include "presentation/fontname.h"
+#include "settings/fontname.h"
 
 #include "platform/fontprobe.h"
 

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "platform/fontprobe.h"
+
 #include <QString>
 
 namespace qc {
-
-class FontProbe;
-
-inline const QString kDefaultFontName = QStringLiteral("ＭＳ Ｐゴシック");
 
 // The face the desktop will really use for a font name: a name of 1 to 50 characters is asked
 // for as written, any other the default face.

@@ -11,20 +11,16 @@
 #include "platform/desktop/qtscreen.h"
 #include "platform/desktop/qttimers.h"
 #include "platform/desktop/unameosversion.h"
-#include "presentation/clipboardoutput.h"
-#include "presentation/discardedcommands.h"
-#include "presentation/displaycommands.h"
 #include "presentation/displaywindowlogic.h"
-#include "presentation/linecommands.h"
-#include "presentation/steppingengine.h"
 #include "presentation/voicesoftware.h"
-#include "script/cliptokens.h"
 #include "script/script.h"
 #include "settings/settingsfile.h"
 #include "shell/lifecycle.h"
+#include "shell/presentationcore.h"
 #include "shell/programvalues.h"
 #include "windows/factorywindowloader.h"
 #include "windows/firstrunmeasure.h"
+#include "windows/windowflags.h"
 #include "windows/windowmanager.h"
 #include "windows/windowregistry.h"
 
@@ -75,15 +71,8 @@ private:
     FirstRunMeasure firstRun_{windows_, registry_, flags_};
     Lifecycle lifecycle_;
 
-    ClipTokens tokens_;
-    CommandStaging staging_;
-    LineCommands lineCommands_{staging_, windows_};
-    ClipboardOutput clipboardOutput_{clipboard_, settings_};
     DisplayWindowHost displayHost_;
-    DisplayCommands displayCommands_;
-    DiscardedCommands subCommands_;
-    DiscardedCommands musicCommands_;
-    SteppingEngine engine_;
+    PresentationCore presentation_;
 };
 
 } // namespace qc

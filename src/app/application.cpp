@@ -1,4 +1,4 @@
-#include "shell/application.h"
+#include "app/application.h"
 
 #include "shell/programfolder.h"
 #include "shell/qtmainwindow.h"
@@ -30,21 +30,9 @@ Application::Application(QStringList arguments)
       lifecycle_({values_, settings_, settingsFile_, script_, windows_, firstRun_},
                  {singleInstance_, messages_, osVersion_, existence_, [this] { endProgram(); }}),
       displayHost_({[this] { registry_.ensureLoaded(windowname::kDisplay); }, [this] { windows_.restoreController(); }}),
-      displayCommands_({staging_.display, settings_, script_, displayHost_, windows_,
-                        [this](int value) { engine_.applyClipSwitch(value); }},
-                       screen_, fonts_),
-      subCommands_([this] {
-          for (auto& request : staging_.sub.requests)
-              request.fill(QString());
-      }),
-      musicCommands_([this] {
-          staging_.music.values.fill(QString());
-          staging_.music.anyKeySet.clear();
-      }),
-      engine_(script_, settings_, tokens_, staging_, lineCommands_,
-              {displayHost_, displayCommands_, subCommands_, musicCommands_, windows_, clipboardOutput_}, timers_)
+      presentation_({script_, settings_, timers_, screen_, fonts_, clipboard_, displayHost_, displayHost_, windows_,
+                     windows_, windows_})
 {
-    script_.setClearedHandler([this] { engine_.forgetStepHistory(); });
     registerWindows();
 }
 
@@ -90,26 +78,26 @@ void Application::registerWindows()
     });
 
     loader_.add(windowname::kMain, [this] {
-        return manage(new QtMainWindow(screen_, {settings_, script_, windows_, values_, flags_, voice_},
+        return manage(new QtMainWindow(screen_, {settings_, script_, windows_, flags_, voice_},
                                        {dialogs_, screen_, [this] { lifecycle_.shutdown(); }}),
                       windowname::kMain);
     });
 
     loader_.add(windowname::kAboutDialog, [this] {
-        return manage(new QtAboutDialog(screen_, windows_, values_, flags_), windowname::kAboutDialog);
+        return manage(new QtAboutDialog(screen_, windows_, flags_), windowname::kAboutDialog);
     });
 
     for (const auto kind : {ControllerKind::Full, ControllerKind::Simple}) {
         const QString name = kind == ControllerKind::Full ? windowname::kController : windowname::kSimpleController;
         loader_.add(name, [this, kind, name] {
-            return manage(new QtController(kind, screen_, {settings_, engine_, windows_, values_, flags_}), name);
+            return manage(new QtController(kind, screen_, {settings_, presentation_.engine(), windows_, flags_}), name);
         });
     }
 
     loader_.add(windowname::kDisplay, [this] {
         return manage(new QtDisplayWindow(screen_,
-                                          {settings_, script_, windows_, staging_.display, displayCommands_, engine_,
-                                           clipboardOutput_, displayHost_, values_, flags_},
+                                          {settings_, script_, windows_, presentation_.displayCommands(),
+                                           presentation_.engine(), presentation_.clipboard(), displayHost_, flags_},
                                           {shell_, screen_, helpPages()}),
                       windowname::kDisplay);
     });

@@ -1,6 +1,7 @@
-#include "shell/application.h"
+#include "app/application.h"
 #include "shell/commandline.h"
 #include "shell/preview/preview.h"
+#include "platform/version.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -26,7 +27,7 @@ int runOption(qc::CommandLineOption option, const QStringList& args, int argc, c
         out << qc::usageText();
         return 0;
     case qc::CommandLineOption::Version:
-        out << "quillcast " << QUILLCAST_VERSION << "\n";
+        out << "quillcast " << qc::kProgramVersion << "\n";
         return 0;
     case qc::CommandLineOption::Preview:
         return qc::preview::runPreview(args.mid(1), out, err);
@@ -46,7 +47,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillcast"));
-    QApplication::setApplicationVersion(QStringLiteral(QUILLCAST_VERSION));
+    QApplication::setApplicationVersion(QLatin1String(qc::kProgramVersion));
     // Operator windows hide while others are in front; only the program's own end quits.
     QApplication::setQuitOnLastWindowClosed(false);
     qc::Application application(args);

@@ -1,6 +1,7 @@
-#include "shell/banners.h"
+#include "presentation/qtbanners.h"
 
-#include "shell/artwork.h"
+#include "platform/fontprobe.h"
+#include "windows/qt/artwork.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -20,9 +21,9 @@ QPixmap textBanner(const QString& title, const QString& line, const QColor& from
     painter.fillRect(pixmap.rect(), gradient);
     painter.drawPixmap(8, 8, quillcastMark(44));
     painter.setPen(Qt::white);
-    painter.setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 13, QFont::Bold));
+    painter.setFont(QFont(kDefaultFontName, 13, QFont::Bold));
     painter.drawText(QRect(62, 6, 232, 26), Qt::AlignLeft | Qt::AlignVCenter, title);
-    painter.setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    painter.setFont(QFont(kDefaultFontName, 9));
     painter.drawText(QRect(62, 32, 232, 22), Qt::AlignLeft | Qt::AlignVCenter, line);
     return pixmap;
 }

@@ -1,4 +1,4 @@
-#include "shell/artwork.h"
+#include "windows/qt/artwork.h"
 
 #include <QPainter>
 #include <QPainterPath>

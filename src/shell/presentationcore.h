@@ -1,0 +1,78 @@
+#pragma once
+
+#include "music/musiccommands.h"
+#include "presentation/clipboardoutput.h"
+#include "presentation/displaycommands.h"
+#include "presentation/linecommands.h"
+#include "presentation/lookreporter.h"
+#include "presentation/stepobserver.h"
+#include "presentation/steppingengine.h"
+#include "script/cliptokens.h"
+#include "subdisplay/subdisplaycommands.h"
+
+namespace qc {
+
+class Clipboard;
+class ControllerPlace;
+class DisplayPort;
+class FontProbe;
+class PresentationWindows;
+class Screen;
+class Script;
+class Settings;
+class ShowStates;
+class StepDisplay;
+class Timers;
+
+// What the presentation reaches outside itself: the script and the settings it reads, and
+// the desktop and the windows it drives.
+struct PresentationServices {
+    Script& script;
+    const Settings& settings;
+    Timers& timers;
+    const Screen& screen;
+    const FontProbe& fonts;
+    Clipboard& clipboard;
+    StepDisplay& stepDisplay;    // the display window's text
+    DisplayPort& displayPort;    // the display window's look and place
+    const ControllerPlace& controllerPlace;
+    PresentationWindows& windows;
+    const ShowStates& showStates;
+};
+
+// The presentation put together, the one way the program, the preview, the tests and the
+// benchmarks all build it: the clip tokens, the command families in their fixed order
+// (display, sub displays, music), the line commands and the stepping engine.
+class PresentationCore {
+public:
+    explicit PresentationCore(PresentationServices services);
+
+    PresentationCore(const PresentationCore&) = delete;
+    PresentationCore& operator=(const PresentationCore&) = delete;
+
+    SteppingEngine& engine() { return engine_; }
+    StepOperator& stepOperator() { return engine_; }
+    DisplayCommands& displayCommands() { return displayCommands_; }
+    const SubDisplayCommands& subDisplayCommands() const { return subDisplayCommands_; }
+    const MusicCommands& musicCommands() const { return musicCommands_; }
+    ClipTokens& clipTokens() { return tokens_; }
+    StepClipboard& clipboard() { return clipboardOutput_; }
+    const DisplayLook& look() const { return lookReporter_.look(); }
+
+    // Told of every run start, run end, step and look change, in the order they subscribed.
+    void subscribe(StepObserver& observer) { observers_.subscribe(observer); }
+    void unsubscribe(const StepObserver& observer) { observers_.unsubscribe(observer); }
+
+private:
+    StepObservers observers_;
+    ClipTokens tokens_;
+    LookReporter lookReporter_;
+    DisplayCommands displayCommands_;
+    SubDisplayCommands subDisplayCommands_;
+    MusicCommands musicCommands_;
+    LineCommands lineCommands_;
+    ClipboardOutput clipboardOutput_;
+    SteppingEngine engine_;
+};
+
+} // namespace qc

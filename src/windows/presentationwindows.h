@@ -1,0 +1,37 @@
+#pragma once
+
+#include "windows/window.h"
+
+#include <optional>
+
+namespace qc {
+
+// What the presentation asks of the window manager: the script-driven windows (sub displays
+// and the music panel) and bringing the presentation back to the front.
+class PresentationWindows {
+public:
+    virtual ~PresentationWindows() = default;
+    // The music panel, then the sub displays from the last to the first.
+    virtual void hideScriptWindows() = 0;
+    virtual void unloadScriptWindows() = 0;
+    virtual void restoreDisplayWindow() = 0;
+    // The controller in use.
+    virtual void restoreController() = 0;
+};
+
+// Recorded show states: 0 not loaded, 1 loaded and hidden, 2 shown.
+class ShowStates {
+public:
+    virtual ~ShowStates() = default;
+    virtual int subShowState(int id) const = 0;
+    virtual int panelShowState() const = 0;
+};
+
+// The controller in use, whose place the display window's shelter follows.
+class ControllerPlace {
+public:
+    virtual ~ControllerPlace() = default;
+    virtual std::optional<WindowRect> controllerRect() const = 0;
+};
+
+} // namespace qc
