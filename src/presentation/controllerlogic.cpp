@@ -1,8 +1,8 @@
 #include "presentation/controllerlogic.h"
 
 #include "presentation/steppingengine.h"
-#include "script/numbers.h"
 #include "settings/settings.h"
+#include "windows/operatorwindowrules.h"
 #include "windows/windowflags.h"
 #include "windows/windowmanager.h"
 #include "windows/windownames.h"
@@ -17,7 +17,8 @@ using K = SettingKey;
 } // namespace
 
 ControllerLogic::ControllerLogic(ControllerView& view, ControllerKind kind, Parts parts, const Screen& screen)
-    : view_(view), kind_(kind), parts_(parts), screen_(screen)
+    : view_(view), kind_(kind), parts_(parts), screen_(screen),
+      place_({K::Win01State, K::Win01Left, K::Win01Top}, screen)
 {
 }
 
@@ -44,11 +45,7 @@ void ControllerLogic::onLoad()
 {
     if (parts_.flags.firstRun)
         return;
-    loadLeft_ = parts_.settings.text(K::Win01Left);
-    loadTop_ = parts_.settings.text(K::Win01Top);
-    view_.moveTo(int(numberOfText(loadLeft_)), int(numberOfText(loadTop_)));
-    keepOnScreen(view_, screen_);
-    view_.setWindowState(windowStateOfText(parts_.settings.text(K::Win01State)));
+    place_.open(view_, parts_.settings);
     parts_.engine.startRun(*this);
 }
 
@@ -71,10 +68,7 @@ void ControllerLogic::onResize()
     windows.suspendMusicPanel();
     windows.suspendSubDisplays();
     windows.hideDisplayWindow();
-    if (parts_.settings.integer(K::TaskUse) == 1 && parts_.flags.trayIconAdded) {
-        parts_.flags.hiddenToTray = true;
-        view_.hideWindow();
-    }
+    hideInTrayWhenMinimised(view_, parts_.settings, parts_.flags);
 }
 
 void ControllerLogic::onQueryUnload()
@@ -84,15 +78,7 @@ void ControllerLogic::onQueryUnload()
     // Closing a minimised controller (from the task bar) quits the program.
     if (view_.windowState() == WindowState::Minimized)
         parts_.flags.quitting = true;
-    Settings& settings = parts_.settings;
-    settings.setText(K::Win01State, parts_.flags.hiddenToTray ? QStringLiteral("1")
-                                                              : QString::number(int(view_.windowState())));
-    view_.setWindowState(WindowState::Normal);
-    const WindowRect place = keptOnScreen(view_.rect(), screen_);
-    const bool inTheCorner = place.left < 1 && place.top < 1;
-    settings.setText(K::Win01Left, inTheCorner ? loadLeft_ : QString::number(place.left));
-    settings.setText(K::Win01Top, inTheCorner ? loadTop_ : QString::number(place.top));
-    view_.hideWindow();
+    place_.recordOnClose(view_, parts_.settings, parts_.flags);
 }
 
 void ControllerLogic::onUnload()

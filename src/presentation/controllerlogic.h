@@ -1,6 +1,7 @@
 #pragma once
 
 #include "presentation/steppingports.h"
+#include "windows/operatorwindowrules.h"
 #include "windows/placedwindowview.h"
 
 #include <QString>
@@ -70,8 +71,7 @@ private:
     ControllerKind kind_;
     Parts parts_;
     const Screen& screen_;
-    QString loadLeft_;
-    QString loadTop_;
+    RememberedPlace place_;
 };
 
 } // namespace qc

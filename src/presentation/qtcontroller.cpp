@@ -186,24 +186,4 @@ void QtController::focusButton(ControllerButton button)
         it->second->setFocus();
 }
 
-void QtController::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        logic_.onResize();
-}
-
-void QtController::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    logic_.onResize();
-}
-
-void QtController::mousePressEvent(QMouseEvent* event)
-{
-    QWidget::mousePressEvent(event);
-    if (isClick(*event))
-        logic_.onBackgroundClick();
-}
-
 } // namespace qc

@@ -30,9 +30,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
+    void windowResized() override { logic_.onResize(); }
+    void windowClicked() override { logic_.onBackgroundClick(); }
 
 private:
     void buildFull();

@@ -232,38 +232,17 @@ void QtDisplayWindow::focusCursorBox()
     cursorBox_->setFocus();
 }
 
-void QtDisplayWindow::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        logic_.onResize();
-}
-
+// The window system may have put its frame around the window by now.
 void QtDisplayWindow::resizeEvent(QResizeEvent* event)
 {
-    QWidget::resizeEvent(event);
     sizer_.frameMayHaveChanged();
-    logic_.onResize();
+    QtOperatorWindow::resizeEvent(event);
 }
 
 void QtDisplayWindow::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
     sizer_.frameMayHaveChanged();
-}
-
-void QtDisplayWindow::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    if (closeBox_)
-        closeBox_();
-}
-
-void QtDisplayWindow::mousePressEvent(QMouseEvent* event)
-{
-    QWidget::mousePressEvent(event);
-    if (isClick(*event))
-        logic_.onClick();
 }
 
 } // namespace qc

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "presentation/displaywindowlogic.h"
+#include "windows/qt/operatorwindow.h"
 #include "windows/qt/widgetwindow.h"
-
-#include <QWidget>
 
 #include <array>
 #include <functional>
@@ -15,12 +14,11 @@ class QPlainTextEdit;
 namespace qc {
 
 // frmMi02: the window the broadcasting software captures. It shows; DisplayWindowLogic rules.
-class QtDisplayWindow : public QWidget, public DisplayWindowView {
+class QtDisplayWindow : public QtOperatorWindow, public DisplayWindowView {
 public:
     QtDisplayWindow(const Screen& screen, DisplayWindowLogic::Parts parts, DisplayWindowLogic::Services services);
 
     DisplayWindowLogic& logic() { return logic_; }
-    void setCloseBoxHandler(std::function<void()> handler) { closeBox_ = std::move(handler); }
 
     WindowRect rect() override;
     void moveTo(int left, int top) override;
@@ -46,11 +44,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void windowResized() override { logic_.onResize(); }
+    void windowClicked() override { logic_.onClick(); }
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void setTextColour(QPalette::ColorRole role, const QString& rgb);
@@ -61,7 +58,6 @@ private:
     QPlainTextEdit* text_ = nullptr;
     QLineEdit* cursorBox_ = nullptr;
     std::array<QLabel*, 3> banners_{};
-    std::function<void()> closeBox_;
 };
 
 } // namespace qc

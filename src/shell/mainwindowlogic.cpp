@@ -2,10 +2,10 @@
 
 #include "platform/commondialogs.h"
 #include "presentation/voicesoftware.h"
-#include "script/numbers.h"
 #include "script/script.h"
 #include "settings/settings.h"
 #include "windows/windowflags.h"
+#include "windows/operatorwindowrules.h"
 #include "windows/windowmanager.h"
 #include "windows/windownames.h"
 
@@ -19,7 +19,8 @@ using K = SettingKey;
 } // namespace
 
 MainWindowLogic::MainWindowLogic(MainWindowView& view, Parts parts, Services services)
-    : view_(view), parts_(parts), services_(std::move(services))
+    : view_(view), parts_(parts), services_(std::move(services)),
+      place_({K::Win00State, K::Win00Left, K::Win00Top}, services_.screen)
 {
 }
 
@@ -27,12 +28,7 @@ void MainWindowLogic::onLoad()
 {
     if (parts_.flags.firstRun)
         return;
-    const Settings& settings = parts_.settings;
-    loadLeft_ = settings.text(K::Win00Left);
-    loadTop_ = settings.text(K::Win00Top);
-    view_.moveTo(int(numberOfText(loadLeft_)), int(numberOfText(loadTop_)));
-    keepOnScreen(view_, services_.screen);
-    view_.setWindowState(windowStateOfText(settings.text(K::Win00State)));
+    place_.open(view_, parts_.settings);
     view_.showScriptTotals(parts_.script.content().lineCount(), parts_.script.location().fileName);
     if (parts_.script.location().path.isEmpty() && !parts_.flags.hiddenToTray) {
         view_.showWindow();
@@ -50,28 +46,14 @@ void MainWindowLogic::onResize()
         view_.keepFixedSize();
         return;
     }
-    // Minimised into the tray only where the tray icon can bring it back.
-    if (parts_.settings.integer(K::TaskUse) == 1 && parts_.flags.trayIconAdded) {
-        parts_.flags.hiddenToTray = true;
-        view_.hideWindow();
-    }
+    hideInTrayWhenMinimised(view_, parts_.settings, parts_.flags);
 }
 
 void MainWindowLogic::onQueryUnload()
 {
     if (parts_.flags.firstRun)
         return;
-    Settings& settings = parts_.settings;
-    settings.setText(K::Win00State, parts_.flags.hiddenToTray
-                                        ? QStringLiteral("1")
-                                        : QString::number(int(view_.windowState())));
-    view_.setWindowState(WindowState::Normal);
-    const WindowRect place = keptOnScreen(view_.rect(), services_.screen);
-    // A window in the very corner was most likely never really placed: keep where it opened.
-    const bool inTheCorner = place.left < 1 && place.top < 1;
-    settings.setText(K::Win00Left, inTheCorner ? loadLeft_ : QString::number(place.left));
-    settings.setText(K::Win00Top, inTheCorner ? loadTop_ : QString::number(place.top));
-    view_.hideWindow();
+    place_.recordOnClose(view_, parts_.settings, parts_.flags);
 }
 
 void MainWindowLogic::onUnload()

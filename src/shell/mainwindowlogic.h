@@ -1,6 +1,7 @@
 #pragma once
 
 #include "script/droppedscript.h"
+#include "windows/operatorwindowrules.h"
 #include "windows/placedwindowview.h"
 
 #include <QString>
@@ -75,8 +76,7 @@ private:
     MainWindowView& view_;
     Parts parts_;
     Services services_;
-    QString loadLeft_;
-    QString loadTop_;
+    RememberedPlace place_;
 };
 
 } // namespace qc

@@ -107,26 +107,6 @@ void QtMainWindow::focusButton(MainButton button)
     buttons_.at(button)->setFocus();
 }
 
-void QtMainWindow::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        logic_.onResize();
-}
-
-void QtMainWindow::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    logic_.onResize();
-}
-
-void QtMainWindow::mousePressEvent(QMouseEvent* event)
-{
-    QWidget::mousePressEvent(event);
-    if (isClick(*event))
-        logic_.onBackgroundClick();
-}
-
 void QtMainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
     if (event->mimeData()->hasUrls())

@@ -24,9 +24,8 @@ public:
     void focusButton(MainButton button) override;
 
 protected:
-    void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
+    void windowResized() override { logic_.onResize(); }
+    void windowClicked() override { logic_.onBackgroundClick(); }
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 

@@ -318,5 +318,113 @@ TEST_F(Engine, LostFocusIsTakenBackOnTheNextStep)
     EXPECT_EQ(log.count("display.focusAway"), 0);
 }
 
+TEST_F(Engine, ObserversHearOfEveryStepTheOperatorTook)
+{
+    start(QStringList{"'qc-header H", "'qc-footer F"} + kFiveLines);
+    engine.next();
+    engine.next();                        // refused as a double press: no step, no report
+    pause();
+    engine.nextWithoutClipboard();
+    engine.back();
+    pause();
+    engine.bottom();
+    engine.top();
+    engine.jump(QStringLiteral("6"));
+
+    struct Expect {
+        StepAction action;
+        int pointer;
+        const char* shown;
+        const char* copied;               // nullptr: nothing went to the clipboard
+    };
+    const Expect expected[] = {
+        {StepAction::Next, 3, "A\r\nB\r\n", "A\r\nB\r\n"},
+        {StepAction::NextWithoutClipboard, 6, "C\r\nD\r\n", nullptr},
+        {StepAction::Back, 3, "A\r\nB\r\n", "A\r\nB\r\n"},
+        {StepAction::Bottom, 8, "F\r\n", nullptr},
+        {StepAction::Top, 0, "H\r\n", nullptr},
+        {StepAction::Jump, 6, "C\r\nD\r\n", "C\r\nD\r\n"},
+    };
+    ASSERT_EQ(observer.reports.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const StepReport& report = observer.reports[i];
+        const Expect& e = expected[i];
+        EXPECT_EQ(report.action, e.action) << i;
+        EXPECT_EQ(report.pointer, e.pointer) << i;
+        EXPECT_EQ(report.displayText, QString::fromUtf8(e.shown)) << i;
+        EXPECT_EQ(report.clipboardText, e.copied ? std::optional<QString>(QString::fromUtf8(e.copied)) : std::nullopt)
+            << i;
+    }
+}
+
+TEST_F(Engine, ObserversHearWhenARunStartsAndEnds)
+{
+    start(kFiveLines);
+    EXPECT_EQ(observer.events, QStringList({"runStarted"}));
+    engine.endRun();
+    EXPECT_EQ(observer.events, QStringList({"runStarted", "runEnded"}));
+}
+
+TEST_F(Engine, BackWithoutAStepTableReportsTheTextStillShown)
+{
+    start(QStringList{"'qc-header H"} + kFiveLines);
+    nextAndPause();
+    script.clear();
+    engine.back();
+    ASSERT_EQ(observer.reports.size(), 2u);
+    EXPECT_EQ(observer.reports.back().pointer, 0);
+    EXPECT_EQ(observer.reports.back().displayText, "A\r\nB\r\n");
+    EXPECT_FALSE(observer.reports.back().clipboardText);
+}
+
+TEST_F(Engine, AJumpAsksLikeTheJumpBoxAndTakesPrecedenceOverIt)
+{
+    start(kFiveLines, {}, false);          // the simple controller has no jump box
+    engine.jump(QStringLiteral("4"));
+    EXPECT_EQ(engine.stepPointer(), 4);
+    EXPECT_EQ(display.shown, "C\r\nD\r\n");
+
+    start(kFiveLines);
+    controller->jump = QStringLiteral("1");
+    engine.jump(QStringLiteral("4"));
+    EXPECT_EQ(engine.stepPointer(), 4);
+    pause();
+    engine.jump(QStringLiteral("0"));
+    EXPECT_EQ(engine.stepPointer(), 0);
+    EXPECT_EQ(controller->jump, "");       // the box is cleared with the step shown
+
+    engine.jump(QStringLiteral("4"));      // within the button wait: refused, and forgotten
+    EXPECT_EQ(engine.stepPointer(), 0);
+    pause();
+    nextAndPause();
+    EXPECT_EQ(engine.stepPointer(), 1);
+}
+
+// Next's gathering and Back's step table read steps alike: Next visits exactly the steps the
+// table lists, whatever breaks them up.
+TEST_F(Engine, NextVisitsExactlyTheStepTable)
+{
+    const struct {
+        const char* name;
+        QStringList lines;
+        QStringList settings;
+    } scripts[] = {
+        {"blocks", {"", "'c", "A", "B", "", "", "C", "'note", "D"}, {}},
+        {"limit", {"A", "B", "C", "D", "E", "", "F"}, {"ShowTxtBreak=2"}},
+        {"limit at a block's end", {"A", "B", "", "C", "D"}, {"ShowTxtBreak=2"}},
+        {"cls restarts the count", {"A", "B", "@qc-cls", "C", "D", "E"}, {"ShowTxtBreak=2"}},
+        {"commands only", {"@qc-set bold=\"1\"", "", "@qc-rem x", "A"}, {}},
+        {"trailing separators", {"A", "", "'end", ""}, {}},
+        {"no limit", {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L"}, {"ShowTxtBreak=0"}},
+    };
+    for (const auto& s : scripts) {
+        start(s.lines, s.settings);
+        std::vector<int> visited;
+        for (nextAndPause(); engine.stepPointer() <= s.lines.size(); nextAndPause())
+            visited.push_back(engine.stepPointer());
+        EXPECT_EQ(visited, engine.stepHistory()) << s.name;
+    }
+}
+
 } // namespace
 } // namespace qc

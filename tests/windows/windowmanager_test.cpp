@@ -225,3 +225,30 @@ TEST(WindowStateText, ReadAsANumber)
 
 } // namespace
 } // namespace qc
+
+namespace qc {
+namespace {
+
+TEST_F(WindowManagerTest, ScriptWindowsGoMusicPanelFirstThenTheLastSubDisplayFirst)
+{
+    for (int id : {0, 3}) {
+        manager.loadSubDisplay(id);
+        manager.showSubDisplay(id);
+    }
+    manager.loadMusicPanel();
+    manager.showMusicPanel();
+    takeLog();
+
+    manager.hideScriptWindows();
+    EXPECT_EQ(takeLog(), QStringList({"frmMu00.hide", "frmSb03.hide", "frmSb00.hide"}));
+    EXPECT_EQ(manager.subShowState(3), 1);
+    EXPECT_EQ(manager.panelShowState(), 1);
+
+    manager.unloadScriptWindows();
+    EXPECT_EQ(takeLog(), QStringList({"frmMu00.close", "frmSb03.close", "frmSb00.close"}));
+    EXPECT_EQ(manager.subShowState(0), 0);
+    EXPECT_EQ(manager.panelShowState(), 0);
+}
+
+} // namespace
+} // namespace qc

@@ -1,24 +1,17 @@
 #pragma once
 
 #include "windows/placedwindowview.h"
+#include "windows/qt/operatorwindow.h"
 #include "windows/qt/widgetwindow.h"
-
-#include <QCloseEvent>
-#include <QWidget>
-
-#include <functional>
 
 namespace qc {
 
 // A top-level Qt window behind a view interface: place and size in twips of its outer frame,
-// its state, showing and hiding. Its close box never closes it behind the program's back:
-// the handler given unloads it by name, so its closing handlers run in order.
+// its state, showing and hiding.
 template <typename View>
-class QtPlacedWindow : public QWidget, public View {
+class QtPlacedWindow : public QtOperatorWindow, public View {
 public:
     explicit QtPlacedWindow(const Screen& screen) : screen_(screen) {}
-
-    void setCloseBoxHandler(std::function<void()> handler) { closeBox_ = std::move(handler); }
 
     WindowRect rect() const override { return frameRectInTwips(*this, screen_); }
     void moveTo(int left, int top) override { moveFrameTo(*this, left, top, screen_); }
@@ -33,17 +26,7 @@ public:
     void hideWindow() override { QWidget::hide(); }
 
 protected:
-    void closeEvent(QCloseEvent* event) override
-    {
-        event->ignore();
-        if (closeBox_)
-            closeBox_();
-    }
-
     const Screen& screen_;
-
-private:
-    std::function<void()> closeBox_;
 };
 
 // A window of a fixed client size given in twips.
