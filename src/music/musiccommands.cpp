@@ -13,17 +13,9 @@ const QString kReset = QStringLiteral("reset");
 
 } // namespace
 
-MusicCommands::MusicCommands(const ShowStates& showStates) : showStates_(showStates) {}
-
-bool MusicCommands::stage(const ScriptLine& line)
+MusicCommands::MusicCommands(const ShowStates& showStates)
+    : CommandFamily(Command::MusicSet, Command::MusicReset), showStates_(showStates)
 {
-    if (line.command == Command::MusicSet)
-        stageKeys(line.text);
-    else if (line.command == Command::MusicReset)
-        stageReset();
-    else
-        return false;
-    return true;
 }
 
 void MusicCommands::stageKeys(const QString& line)

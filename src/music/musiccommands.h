@@ -22,17 +22,16 @@ class MusicCommands : public CommandFamily {
 public:
     explicit MusicCommands(const ShowStates& showStates);
 
-    bool stage(const ScriptLine& line) override;
     bool isPending() const override { return staging_.pending; }
     void check() override;
     void apply() override;
     void clear() override;
+    void stageReset() override;
 
     const MusicStaging& staged() const { return staging_; }
 
 private:
-    void stageKeys(const QString& line);
-    void stageReset();
+    void stageKeys(const QString& line) override;
 
     const ShowStates& showStates_;
     MusicStaging staging_;

@@ -76,7 +76,7 @@ int percentOf(int screenSize, const QString& value)
 } // namespace
 
 DisplayCommands::DisplayCommands(Parts parts, const Screen& screen, const FontProbe& fonts)
-    : parts_(std::move(parts)), screen_(screen), fonts_(fonts)
+    : DisplayCommandsPort(Command::Set, Command::Reset), parts_(std::move(parts)), screen_(screen), fonts_(fonts)
 {
 }
 
@@ -171,17 +171,6 @@ void DisplayCommands::apply()
         parts_.setClipSwitch(isReset(Clip) ? settings.integer(K::ShowTxtClip) : int16OfText(values[Clip]));
     if (given(Title))
         parts_.display.setCaption(isReset(Title) ? parts_.script.content().title : values[Title]);
-}
-
-bool DisplayCommands::stage(const ScriptLine& line)
-{
-    if (line.command == Command::Set)
-        stageKeys(line.text);
-    else if (line.command == Command::Reset)
-        stageReset();
-    else
-        return false;
-    return true;
 }
 
 void DisplayCommands::stageKeys(const QString& line)

@@ -48,11 +48,11 @@ public:
 
     DisplayCommands(Parts parts, const Screen& screen, const FontProbe& fonts);
 
-    bool stage(const ScriptLine& line) override;
     bool isPending() const override { return staging_.pending; }
     void check() override;
     void apply() override;
     void clear() override;
+    // Every display attribute back to its setting.
     void stageReset() override;
     void refreshShelterRect() override;
     void followShelter() override;
@@ -74,7 +74,7 @@ private:
     void moveDisplayTo(const WindowRect& rect);
     void applyShelter(const QString& value);
     void applyGeometry();
-    void stageKeys(const QString& line);
+    void stageKeys(const QString& line) override;
 
     Parts parts_;
     DisplayStaging staging_;

@@ -35,8 +35,7 @@ public:
 // moved into.
 class DisplayCommandsPort : public CommandFamily {
 public:
-    // Every display attribute back to its setting.
-    virtual void stageReset() = 0;
+    using CommandFamily::CommandFamily;
     virtual void refreshShelterRect() = 0;
     virtual void followShelter() = 0;
     virtual void leaveShelter() = 0;

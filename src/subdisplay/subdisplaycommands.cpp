@@ -14,17 +14,9 @@ const QString kReset = QStringLiteral("reset");
 
 } // namespace
 
-SubDisplayCommands::SubDisplayCommands(const ShowStates& showStates) : showStates_(showStates) {}
-
-bool SubDisplayCommands::stage(const ScriptLine& line)
+SubDisplayCommands::SubDisplayCommands(const ShowStates& showStates)
+    : CommandFamily(Command::SubSet, Command::SubReset), showStates_(showStates)
 {
-    if (line.command == Command::SubSet)
-        stageKeys(line.text);
-    else if (line.command == Command::SubReset)
-        stageReset();
-    else
-        return false;
-    return true;
 }
 
 void SubDisplayCommands::stageKeys(const QString& line)

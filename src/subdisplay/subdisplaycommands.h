@@ -24,17 +24,16 @@ class SubDisplayCommands : public CommandFamily {
 public:
     explicit SubDisplayCommands(const ShowStates& showStates);
 
-    bool stage(const ScriptLine& line) override;
     bool isPending() const override { return staging_.pending; }
     void check() override;
     void apply() override;
     void clear() override;
+    void stageReset() override;
 
     const SubStaging& staged() const { return staging_; }
 
 private:
-    void stageKeys(const QString& line);
-    void stageReset();
+    void stageKeys(const QString& line) override;
 
     const ShowStates& showStates_;
     SubStaging staging_;

@@ -59,17 +59,11 @@ private:
 // for a staged display reset.
 class RecordingFamily : public DisplayCommandsPort {
 public:
-    RecordingFamily(QStringList& log, QString name, QList<Command> commands)
-        : log_(log), name_(std::move(name)), commands_(std::move(commands))
+    RecordingFamily(QStringList& log, QString name, Command setCommand, Command resetCommand)
+        : DisplayCommandsPort(setCommand, resetCommand), log_(log), name_(std::move(name))
     {
     }
-    bool stage(const ScriptLine& line) override
-    {
-        if (!commands_.contains(line.command))
-            return false;
-        staged << line.text;
-        return true;
-    }
+    void stageKeys(const QString& line) override { staged << line; }
     bool isPending() const override { return !staged.isEmpty(); }
     void check() override { log_ << name_ + QStringLiteral(".check"); }
     void apply() override
@@ -100,7 +94,6 @@ public:
 private:
     QStringList& log_;
     QString name_;
-    QList<Command> commands_;
 };
 
 class RecordingWindows : public PresentationWindows, public ShowStates {

@@ -71,9 +71,9 @@ protected:
     ClipTokens tokens;
     RecordingWindows windows{log};
     RecordingDisplay display{log};
-    RecordingFamily displayCommands{log, QStringLiteral("display"), {Command::Set, Command::Reset}};
-    RecordingFamily subCommands{log, QStringLiteral("sub"), {Command::SubSet, Command::SubReset}};
-    RecordingFamily musicCommands{log, QStringLiteral("music"), {Command::MusicSet, Command::MusicReset}};
+    RecordingFamily displayCommands{log, QStringLiteral("display"), Command::Set, Command::Reset};
+    RecordingFamily subCommands{log, QStringLiteral("sub"), Command::SubSet, Command::SubReset};
+    RecordingFamily musicCommands{log, QStringLiteral("music"), Command::MusicSet, Command::MusicReset};
     LineCommands lineCommands{{&displayCommands, &subCommands, &musicCommands}};
     RecordingClipboard clipboard{log};
     RecordingObserver observer;
