@@ -40,10 +40,12 @@ struct EngineBench {
     Settings settings;
     Script script{files, existence, messages};
     QuietWindows windows;
+    QuietPictures pictures;
     QuietDisplay display;
     QuietControllerPlace controllerPlace{WindowRect{1000, 1000, 9345, 1620}};
     PresentationCore presentation{
-        {script, settings, timers, screen, fonts, clipboard, display, display, controllerPlace, windows, windows}};
+        {script, settings, timers, screen, fonts, existence, pictures, clipboard, display, display, controllerPlace,
+         windows, windows, windows}};
     SteppingEngine& engine = presentation.engine();
     QuietController controller{true};
 };

@@ -5,6 +5,7 @@
 #include "shell/qtsplash.h"
 #include "presentation/qtcontroller.h"
 #include "presentation/qtdisplaywindow.h"
+#include "subdisplay/qtsubdisplay.h"
 #include "tray/qtaboutdialog.h"
 #include "windows/qt/widgetwindow.h"
 #include "windows/windownames.h"
@@ -30,8 +31,8 @@ Application::Application(QStringList arguments)
       lifecycle_({values_, settings_, settingsFile_, script_, windows_, firstRun_},
                  {singleInstance_, messages_, osVersion_, existence_, [this] { endProgram(); }}),
       displayHost_({[this] { registry_.ensureLoaded(windowname::kDisplay); }, [this] { windows_.restoreController(); }}),
-      presentation_({script_, settings_, timers_, screen_, fonts_, clipboard_, displayHost_, displayHost_, windows_,
-                     windows_, windows_})
+      presentation_({script_, settings_, timers_, screen_, fonts_, existence_, pictures_, clipboard_, displayHost_,
+                     displayHost_, windows_, windows_, windows_, windows_})
 {
     registerWindows();
 }
@@ -101,6 +102,17 @@ void Application::registerWindows()
                                           {shell_, screen_, helpPages()}),
                       windowname::kDisplay);
     });
+
+    for (int id = 0; id < kSubDisplayCount; ++id) {
+        const QString name = windowname::subDisplay(id);
+        loader_.add(name, [this, id, name] {
+            SubDisplayCommands& commands = presentation_.subDisplayCommands();
+            return manage(new QtSubDisplay(id, screen_,
+                                           {id, settings_, windows_, flags_, commands.request(id), commands.applied(id),
+                                            presentation_.subDisplays()}),
+                          name);
+        });
+    }
 
     for (const QString& name : {windowname::kTimerWindow, windowname::kMusicEngine})
         loader_.add(name, [] { return std::make_unique<FacelessWindow>(); });

@@ -8,6 +8,7 @@
 #include "platform/desktop/qtcommondialogs.h"
 #include "platform/desktop/qtfontprobe.h"
 #include "platform/desktop/qtmessagebox.h"
+#include "platform/desktop/qtpictures.h"
 #include "platform/desktop/qtscreen.h"
 #include "platform/desktop/qttimers.h"
 #include "platform/desktop/unameosversion.h"
@@ -57,6 +58,7 @@ private:
     QtCommonDialogs dialogs_;
     DesktopShellOpen shell_;
     QtClipboard clipboard_;
+    QtPictures pictures_;
 
     ProgramValues values_;
     WindowFlags flags_;

@@ -64,16 +64,21 @@ QString leadingDigits(QStringView text)
     return head.left(n).toString();
 }
 
+QString firstCharacters(const QString& text, qsizetype n)
+{
+    if (text.size() <= n)
+        return text;
+    qsizetype cut = n;
+    if (cut > 0 && text[cut - 1].isHighSurrogate())
+        --cut;
+    return text.left(cut);
+}
+
 QString limitLength(const QString& text, int n)
 {
     if (n <= 0 || n >= 256)
         n = 50;
-    if (text.size() <= n)
-        return text;
-    qsizetype cut = n;
-    if (text[cut - 1].isHighSurrogate())
-        --cut;
-    return text.left(cut);
+    return firstCharacters(text, n);
 }
 
 QString stripOuterQuotes(QString text)

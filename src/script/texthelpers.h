@@ -20,6 +20,8 @@ QString leadingDigits(QStringView text);
 
 // The first n characters; n outside 1..255 counts as 50. A cut never splits a surrogate pair.
 QString limitLength(const QString& text, int n);
+// The first n characters (n from 0), never splitting a surrogate pair.
+QString firstCharacters(const QString& text, qsizetype n);
 
 // Drops one leading and then one trailing double quote, for texts longer than one character.
 QString stripOuterQuotes(QString text);

@@ -9,19 +9,23 @@
 #include "presentation/steppingengine.h"
 #include "script/cliptokens.h"
 #include "subdisplay/subdisplaycommands.h"
+#include "subdisplay/subdisplayhost.h"
 
 namespace qc {
 
 class Clipboard;
 class ControllerPlace;
 class DisplayPort;
+class FileExistence;
 class FontProbe;
+class Pictures;
 class PresentationWindows;
 class Screen;
 class Script;
 class Settings;
 class ShowStates;
 class StepDisplay;
+class SubDisplayWindows;
 class Timers;
 
 // What the presentation reaches outside itself: the script and the settings it reads, and
@@ -32,11 +36,14 @@ struct PresentationServices {
     Timers& timers;
     const Screen& screen;
     const FontProbe& fonts;
+    const FileExistence& files;
+    const Pictures& pictures;
     Clipboard& clipboard;
     StepDisplay& stepDisplay;    // the display window's text
     DisplayPort& displayPort;    // the display window's look and place
     const ControllerPlace& controllerPlace;
     PresentationWindows& windows;
+    SubDisplayWindows& subDisplayWindows;
     const ShowStates& showStates;
 };
 
@@ -53,7 +60,9 @@ public:
     SteppingEngine& engine() { return engine_; }
     StepOperator& stepOperator() { return engine_; }
     DisplayCommands& displayCommands() { return displayCommands_; }
-    const SubDisplayCommands& subDisplayCommands() const { return subDisplayCommands_; }
+    SubDisplayCommands& subDisplayCommands() { return subDisplayCommands_; }
+    // The sub display windows attach here when they load.
+    SubDisplayHost& subDisplays() { return subDisplays_; }
     const MusicCommands& musicCommands() const { return musicCommands_; }
     ClipTokens& clipTokens() { return tokens_; }
     StepClipboard& clipboard() { return clipboardOutput_; }
@@ -66,6 +75,7 @@ public:
 private:
     StepObservers observers_;
     ClipTokens tokens_;
+    SubDisplayHost subDisplays_;
     LookReporter lookReporter_;
     DisplayCommands displayCommands_;
     SubDisplayCommands subDisplayCommands_;

@@ -19,6 +19,18 @@ public:
     virtual void restoreController() = 0;
 };
 
+// The sub displays 0..4, each as its recorded show state allows.
+class SubDisplayWindows {
+public:
+    virtual ~SubDisplayWindows() = default;
+    // Loads it unseen when it is not loaded.
+    virtual void loadSubDisplay(int id) = 0;
+    // Shows it and brings it to the front when it is loaded.
+    virtual void showSubDisplay(int id) = 0;
+    virtual void hideSubDisplay(int id) = 0;
+    virtual void unloadSubDisplay(int id) = 0;
+};
+
 // Recorded show states: 0 not loaded, 1 loaded and hidden, 2 shown.
 class ShowStates {
 public:

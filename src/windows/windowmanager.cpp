@@ -89,6 +89,11 @@ void WindowManager::unloadSubDisplay(int id)
     records_.subShowState[std::size_t(id)].clear();
 }
 
+void WindowManager::subDisplayClosed(int id)
+{
+    records_.subShowState[std::size_t(id)].clear();
+}
+
 void WindowManager::loadMusicPanel()
 {
     if (stateNumber(records_.panelShowState) < 1) {

@@ -17,7 +17,7 @@ enum class FrontWindow { None = 0, Main = 1, Controller = 2, SettingsDialog = 3 
 // The one way every part opens, shows, hides, restores and closes windows: one operation per
 // window and verb, the recorded show states of the script-driven windows, the front window,
 // and pulling windows back onto the screen.
-class WindowManager : public PresentationWindows, public ShowStates, public ControllerPlace {
+class WindowManager : public PresentationWindows, public SubDisplayWindows, public ShowStates, public ControllerPlace {
 public:
     WindowManager(WindowRegistry& registry, ShowStateRecords& records, const Settings& settings,
                   const Screen& screen);
@@ -25,10 +25,12 @@ public:
     FrontWindow frontWindow() const { return front_; }
 
     // Sub displays 0..4 and the music panel, by recorded show state.
-    void loadSubDisplay(int id);
-    void showSubDisplay(int id);
-    void hideSubDisplay(int id);
-    void unloadSubDisplay(int id);
+    void loadSubDisplay(int id) override;
+    void showSubDisplay(int id) override;
+    void hideSubDisplay(int id) override;
+    void unloadSubDisplay(int id) override;
+    // A sub display closed itself (its close box): it is no longer loaded.
+    void subDisplayClosed(int id);
     void loadMusicPanel();
     void showMusicPanel();
     void hideMusicPanel();

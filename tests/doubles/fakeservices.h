@@ -2,6 +2,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/commondialogs.h"
+#include "platform/pictures.h"
 #include "platform/osversion.h"
 #include "platform/shellopen.h"
 #include "platform/singleinstance.h"
@@ -40,6 +41,13 @@ public:
     }
     QStringList calls;
     QStringList puts;
+};
+
+// Every picture loads but the ones named broken.
+class FakePictures : public Pictures {
+public:
+    bool canLoad(const QString& path) const override { return !broken.contains(path); }
+    QStringList broken;
 };
 
 class RecordingShellOpen : public ShellOpen {

@@ -39,13 +39,17 @@ public:
         if (unknown.contains(name))
             return nullptr;
         log << name + QStringLiteral(".load");
-        return std::make_unique<FakeWindow>(*this, name);
+        auto window = std::make_unique<FakeWindow>(*this, name);
+        if (const auto handler = onLoad.value(name))
+            handler();
+        return window;
     }
 
     QStringList log;
     QHash<QString, WindowRect> rects;        // a window's place and size, kept across loads
     QSet<QString> visible;
     QHash<QString, FakeWindow*> live;
+    QHash<QString, std::function<void()>> onLoad;    // a window's load handler
     QHash<QString, std::function<void()>> onClose;
     QSet<QString> unknown;
 };

@@ -43,6 +43,7 @@ struct PresentationRig {
     Settings settings = defaultSettings();
     FakeScreen screen{15360, 11520};
     FakeFontProbe fonts;
+    FakePictures pictures;
     FakeWindowLoader loader;
     WindowRegistry registry{loader};
     ShowStateRecords records;
@@ -54,7 +55,8 @@ struct PresentationRig {
     FakeControllerPlace controllerPlace;
     SteppedTimers timers;
     PresentationCore presentation{
-        {script, settings, timers, screen, fonts, clipboard, host, host, controllerPlace, windows, windows}};
+        {script, settings, timers, screen, fonts, files, pictures, clipboard, host, host, controllerPlace, windows,
+         windows, windows}};
     SteppingEngine& engine = presentation.engine();
     DisplayCommands& displayCommands = presentation.displayCommands();
 };

@@ -2,7 +2,6 @@
 
 #include "music/musiccommands.h"
 #include "presentation/displaycommands.h"
-#include "subdisplay/subdisplaycommands.h"
 
 #include "doubles/fakedisplayport.h"
 #include "doubles/fakefontprobe.h"
@@ -68,8 +67,8 @@ TEST_F(LineCommandSteps, ClipOffLastsOnlyForItsStep)
     EXPECT_EQ(lastClip(), "C\r\n");
 }
 
-// The line commands over the real command families: which family each command line reaches,
-// and what it stages there.
+// The line commands over the real display and music families: which family each command line
+// reaches, and what it stages there.
 class FamilyStaging : public ::testing::Test {
 protected:
     // Runs the script's lines through the line commands as one step would.
@@ -94,9 +93,8 @@ protected:
     test::FakeScreen screen{19200, 14400};
     test::FakeFontProbe fonts;
     DisplayCommands display{{settings, script, port, controllerPlace, [](int) {}}, screen, fonts};
-    SubDisplayCommands sub{windows};
     MusicCommands music{windows};
-    LineCommands lineCommands{{&display, &sub, &music}};
+    LineCommands lineCommands{{&display, &music}};
 };
 
 TEST_F(FamilyStaging, DisplayKeysAreStagedLaterWins)
@@ -110,7 +108,6 @@ TEST_F(FamilyStaging, DisplayKeysAreStagedLaterWins)
     EXPECT_EQ(values[4], "");
     EXPECT_TRUE(display.isPending());
     EXPECT_TRUE(display.scriptPlacedWindow());
-    EXPECT_FALSE(sub.isPending());
     EXPECT_FALSE(music.isPending());
     display.clear();
     EXPECT_EQ(display.staged().values[2], "");   // emptied after use
@@ -129,53 +126,6 @@ TEST_F(FamilyStaging, ResetStagesEveryDisplayKey)
     for (std::size_t slot = 1; slot <= 13; ++slot)
         EXPECT_EQ(display.staged().values[slot], "reset") << slot;
     EXPECT_FALSE(display.scriptPlacedWindow());
-}
-
-TEST_F(FamilyStaging, SubSetNeedsAValidId)
-{
-    for (const char* line : {"@qc-subset show=\"1\"", "@qc-subset id=\"5\" show=\"1\"",
-                             "@qc-subset id=\"-1\" show=\"1\"", "@qc-subset id=\"99999\" show=\"1\""}) {
-        stage({QString::fromUtf8(line), "A"});
-        EXPECT_FALSE(sub.isPending()) << line;
-    }
-}
-
-TEST_F(FamilyStaging, SubSetStagesTheWholeRequestOfItsId)
-{
-    stage({"@qc-subset id=\"2\" caption=\"Old\" text=\"Keep?\"", "@qc-subset ID=\"2\" caption=\"New\"",
-           "@qc-subset id=\"4\" show=\"1\" picfilename=\"a.png\"", "A"});
-    const auto& requests = sub.staged().requests;
-    EXPECT_TRUE(sub.isPending());
-    EXPECT_EQ(requests[2][10], "New");
-    EXPECT_EQ(requests[2][9], "");          // the second line replaced the whole request
-    EXPECT_EQ(requests[4][2], "1");
-    EXPECT_EQ(requests[4][3], "a.png");
-    EXPECT_EQ(requests[0][2], "");
-    EXPECT_EQ(sub.staged().keyValues[1], "");
-    sub.clear();
-    EXPECT_EQ(sub.staged().requests[2][10], "");
-    EXPECT_FALSE(sub.isPending());
-}
-
-TEST_F(FamilyStaging, SubResetOnlyForShownSubDisplays)
-{
-    windows.subStates = {2, 1, 0, 2, 0};
-    stage({"@qc-subreset", "A"});
-    const auto& requests = sub.staged().requests;
-    EXPECT_EQ(requests[0][0], "1");
-    EXPECT_EQ(requests[0][2], "");           // show is not reset: the window stays shown
-    EXPECT_EQ(requests[0][3], "reset");
-    EXPECT_EQ(requests[0][23], "reset");
-    EXPECT_EQ(requests[3][10], "reset");
-    EXPECT_EQ(requests[1][3], "");
-    EXPECT_EQ(requests[2][0], "");
-}
-
-TEST_F(FamilyStaging, SubResetWithNothingShownStagesNothing)
-{
-    windows.subStates = {1, 1, 0, 0, 0};
-    stage({"@qc-subreset", "A"});
-    EXPECT_FALSE(sub.isPending());
 }
 
 TEST_F(FamilyStaging, MusicKeysAndResetOnlyWhileThePanelShows)

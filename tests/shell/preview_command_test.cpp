@@ -122,6 +122,17 @@ TEST_F(PreviewCommand, DisplayCommandsDecideWhatReachesTheClipboard)
     EXPECT_EQ(object(result.lines[3])["clipboard"].toString(), "D\n");
 }
 
+TEST_F(PreviewCommand, SubDisplayValuesMarkedForCopyingGoInFrontOfTheStep)
+{
+    const Result result = run({"--preview", writeScript("@qc-subset id=\"0\" show=\"1\" text=\"Guest@clp@\" "
+                                                        "caption=\"@ent@Tonight@clp@\"\nHello\n\nBye\n")});
+    ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    ASSERT_EQ(result.lines.size(), 4);
+    EXPECT_EQ(object(result.lines[1])["display"].toString(), "Hello\n");
+    EXPECT_EQ(object(result.lines[1])["clipboard"].toString(), "Guest\nTonightHello\n");
+    EXPECT_EQ(object(result.lines[2])["clipboard"].toString(), "Bye\n");
+}
+
 TEST_F(PreviewCommand, ErrorsGoToStandardErrorOnly)
 {
     const QString script = writeScript(kScript);

@@ -3,6 +3,7 @@
 #include "platform/clipboard.h"
 #include "platform/fontprobe.h"
 #include "platform/messagebox.h"
+#include "platform/pictures.h"
 #include "platform/screen.h"
 #include "presentation/displayport.h"
 #include "presentation/steppingports.h"
@@ -98,9 +99,19 @@ private:
     bool full_;
 };
 
-// No script window is ever loaded here, so every show state is "not loaded".
-class QuietWindows : public PresentationWindows, public ShowStates {
+// Every picture counts as readable: nothing is shown here.
+class QuietPictures : public Pictures {
 public:
+    bool canLoad(const QString&) const override { return true; }
+};
+
+// No script window is ever loaded here, so every show state is "not loaded".
+class QuietWindows : public PresentationWindows, public SubDisplayWindows, public ShowStates {
+public:
+    void loadSubDisplay(int) override {}
+    void showSubDisplay(int) override {}
+    void hideSubDisplay(int) override {}
+    void unloadSubDisplay(int) override {}
     void hideScriptWindows() override {}
     void unloadScriptWindows() override {}
     void restoreDisplayWindow() override {}
