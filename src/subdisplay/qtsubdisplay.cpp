@@ -132,6 +132,8 @@ QtSubDisplay::QtSubDisplay(int id, const Screen& screen, SubDisplayLogic::Parts 
     if (id == 3 || id == 4)
         flags |= Qt::WindowMinMaxButtonsHint;
     setWindowFlags(flags);
+    // Shown by the script while the operator steps: the keyboard stays with the controller.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setAutoFillBackground(true);
     setColourRole(*this, QPalette::Window, kWhite);
 

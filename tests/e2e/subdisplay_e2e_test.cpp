@@ -90,6 +90,9 @@ TEST_F(SubDisplayEndToEnd, ScriptedSubDisplaysOpenHideCloseAndQuit)
     ASSERT_FALSE(zero.isEmpty());
     ASSERT_FALSE(three.isEmpty());
     QThread::msleep(300);   // let the windows paint
+    // The keyboard stays with the controller: the operator's next key steps on.
+    EXPECT_EQ(session.tool(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")}).value_or(QString()).trimmed(),
+              controller);
 
     const std::optional<Geometry> zeroPlace = session.geometry(zero);
     ASSERT_TRUE(zeroPlace);

@@ -89,7 +89,10 @@ void WidgetWindow::show()
         return;
     widget_->show();
     widget_->raise();
-    widget_->activateWindow();
+    // Windows made only to be seen (the sub displays) never take the keyboard from the
+    // operator's controller.
+    if (!widget_->testAttribute(Qt::WA_ShowWithoutActivating))
+        widget_->activateWindow();
 }
 
 void WidgetWindow::hide()
