@@ -180,18 +180,27 @@ bool QtSubDisplay::eventFilter(QObject* watched, QEvent* event)
     return QtOperatorWindow::eventFilter(watched, event);
 }
 
+// The place and size last given, while the window stands there: whole pixels would round
+// them, and the window's rules compare sizes to the twip. Before the window is first shown it
+// has no frame, and it stands where it was put.
 WindowRect QtSubDisplay::rect() const
 {
+    if (placed_ && (!windowHandle() || pixelRect(toQRect(*placed_), screen_) == frameGeometry()))
+        return *placed_;
     return frameRectInTwips(*this, screen_);
 }
 
 void QtSubDisplay::moveTo(int left, int top)
 {
+    const WindowRect current = rect();
+    placed_ = WindowRect{left, top, current.width, current.height};
     moveFrameTo(*this, left, top, screen_);
 }
 
 void QtSubDisplay::resizeTo(int width, int height)
 {
+    const WindowRect current = rect();
+    placed_ = WindowRect{current.left, current.top, width, height};
     sizer_.resizeTo(width, height);
 }
 

@@ -68,6 +68,8 @@ private:
     // Where the picture area was last placed, in twips: read back as given while it stands
     // there, as pixels would round the twips placed.
     std::optional<WindowRect> placedArea_;
+    // Likewise the window's outer place and size.
+    std::optional<WindowRect> placed_;
     QWidget* loader_ = nullptr;
     QImage loaded_;
     LoadedPicture loadedSizes_;

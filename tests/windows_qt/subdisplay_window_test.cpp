@@ -383,5 +383,51 @@ TEST_F(SubDisplayWidgets, KeysReachTheWindowFirst)
     EXPECT_TRUE(flags.quitting);
 }
 
+// The layout rule with Qt's own measurements: a text sizes the window, within 2000 x 1500
+// twips and 95 % of the screen; the caption keeps a band at the bottom, the text centred above.
+TEST_F(SubDisplayWidgets, TheWindowFollowsItsTextWithinItsLimits)
+{
+    auto window = open(0);
+    SubDisplayLogic& logic = window->logic();
+    window->show();
+    const auto set = [&](SubLabel label, std::size_t slot, const QString& text) {
+        applied[slot] = text;
+        logic.setLabelText(label, text);
+    };
+
+    set(SubLabel::Text, Text, QStringLiteral("Hi"));
+    const TwipSize small = window->labelSize(SubLabel::Text);
+    EXPECT_EQ(window->rect().width, 2000);               // never narrower
+    EXPECT_EQ(window->rect().height, std::max(1500, small.height + settings.winTuneHeight + 500));
+
+    const QString line(15, u'M');
+    set(SubLabel::Text, Text, line + QStringLiteral("\r\n") + line);
+    const TwipSize measured = window->labelSize(SubLabel::Text);
+    EXPECT_GT(measured.width, 2000);
+    EXPECT_EQ(window->rect().width, measured.width + settings.winTuneWidth + 500);
+    EXPECT_EQ(window->rect().height, measured.height + settings.winTuneHeight + 500);
+
+    set(SubLabel::Text, Text, QString(400, u'M'));
+    EXPECT_EQ(window->rect().width, 14592);              // 95 % of the screen
+
+    set(SubLabel::Text, Text, QStringLiteral("Centred"));
+    set(SubLabel::Caption, Caption, QStringLiteral("Caption"));
+    logic.resizeWindow(9000, 6000);
+    auto* text = child<QLabel>(*window, "lblText");
+    auto* caption = child<QLabel>(*window, "lblCaption");
+    ASSERT_TRUE(text && caption);
+    EXPECT_TRUE(text->isVisible());
+    EXPECT_TRUE(caption->isVisible());
+    // Within a pixel of the rule's places, the caption below the text.
+    const TwipSize captionSize = window->labelSize(SubLabel::Caption);
+    const int band = captionSize.height + 200;
+    EXPECT_EQ(logic.layout().captionBandHeight, band);
+    const int captionTop = 6000 - captionSize.height - settings.winTuneHeight;
+    EXPECT_NEAR(caption->y() * 15, captionTop, 15);
+    const TwipSize textSize = window->labelSize(SubLabel::Text);
+    EXPECT_NEAR(text->y() * 15, (6000 - textSize.height - band - settings.winTuneHeight) / 2 + 50, 15);
+    EXPECT_LT(text->y(), caption->y());
+}
+
 } // namespace
 } // namespace qc
