@@ -1,6 +1,7 @@
 #include "platform/steppedtimers.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace qc {
 
@@ -27,12 +28,18 @@ std::unique_ptr<Timer> SteppedTimers::create(int intervalMs, std::function<void(
     return std::make_unique<SteppedTimer>(*this, intervalMs, std::move(onTick));
 }
 
+// One round of time: the timers running when it begins tick once. A timer started during the
+// round first ticks in the next, as a real timer's interval begins when it is started. A tick
+// may create or destroy timers, so each is looked up again before it ticks.
 void SteppedTimers::tickAll()
 {
-    // A tick may create or destroy timers: tick a copy of the list.
-    const std::vector<SteppedTimer*> timers = timers_;
-    for (SteppedTimer* timer : timers)
-        timer->tick();
+    std::vector<SteppedTimer*> due;
+    std::copy_if(timers_.begin(), timers_.end(), std::back_inserter(due),
+                 [](const SteppedTimer* timer) { return timer->isEnabled(); });
+    for (SteppedTimer* timer : due) {
+        if (std::find(timers_.begin(), timers_.end(), timer) != timers_.end())
+            timer->tick();
+    }
 }
 
 void SteppedTimers::letTimePass()

@@ -52,5 +52,29 @@ TEST(SteppedTimers, AGoneTimerIsForgotten)
     timers.tickAll();
 }
 
+// As with real timers: one started by another's tick waits for its own interval, and one
+// destroyed by another's tick does not tick.
+TEST(SteppedTimers, ATimerStartedOrDestroyedInARoundDoesNotTickInIt)
+{
+    SteppedTimers timers;
+    int laterTicks = 0;
+    std::unique_ptr<Timer> later = timers.create(1000, [&] { ++laterTicks; });
+    std::unique_ptr<Timer> gone;
+    std::unique_ptr<Timer> starter = timers.create(1000, [&] {
+        later->setEnabled(true);
+        gone.reset();
+    });
+    bool goneTicked = false;
+    gone = timers.create(1000, [&] { goneTicked = true; });
+    gone->setEnabled(true);
+    starter->setEnabled(true);
+
+    timers.tickAll();
+    EXPECT_EQ(laterTicks, 0);
+    EXPECT_FALSE(goneTicked);
+    timers.tickAll();
+    EXPECT_EQ(laterTicks, 1);
+}
+
 } // namespace
 } // namespace qc
