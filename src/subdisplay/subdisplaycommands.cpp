@@ -423,33 +423,34 @@ void SubDisplayCommands::applyAttributes(int id, SubDisplayLogic& window, SubReq
     if (measureText || measureCaption)
         window.resizeWindow(window.subDisplayWidth(), window.subDisplayHeight());
 
+    // A size key sizes the window; without a picture the picture area fills it.
     const bool pictureLess = applied[PicFileName].isEmpty();
-    if (given(Width)) {
-        const int width = (isReset(Width) || request[Width] == kLoadReset)
-                              ? subDefaultWidth(services_.screen)
-                              : floorOf(screenWidth * numberOfText(request[Width]) / 100);
-        window.setWidth(width);
-        if (pictureLess) {
-            WindowRect area = window.pictureArea();
+    const auto applySize = [&](std::size_t slot, bool horizontal) {
+        if (!given(slot))
+            return;
+        const int length = (isReset(slot) || request[slot] == kLoadReset)
+                               ? (horizontal ? subDefaultWidth(services_.screen) : subDefaultHeight(services_.screen))
+                               : floorOf((horizontal ? screenWidth : screenHeight) * numberOfText(request[slot]) / 100);
+        if (horizontal)
+            window.setWidth(length);
+        else
+            window.setHeight(length);
+        if (!pictureLess)
+            return;
+        WindowRect area = window.pictureArea();
+        if (horizontal) {
             area.left = 50;
-            area.width = width - winTuneWidth;
-            window.placePictureArea(area);
-            layout.pictureFrameWidth = width;
-        }
-    }
-    if (given(Height)) {
-        const int height = (isReset(Height) || request[Height] == kLoadReset)
-                               ? subDefaultHeight(services_.screen)
-                               : floorOf(screenHeight * numberOfText(request[Height]) / 100);
-        window.setHeight(height);
-        if (pictureLess) {
-            WindowRect area = window.pictureArea();
+            area.width = length - winTuneWidth;
+            layout.pictureFrameWidth = length;
+        } else {
             area.top = 50;
-            area.height = height - winTuneHeight;
-            window.placePictureArea(area);
-            layout.pictureFrameHeight = height;
+            area.height = length - winTuneHeight;
+            layout.pictureFrameHeight = length;
         }
-    }
+        window.placePictureArea(area);
+    };
+    applySize(Width, true);
+    applySize(Height, false);
 
     if (given(ForeColor))
         window.setLabelColor(SubLabel::Text, isReset(ForeColor) ? QStringLiteral("000000") : request[ForeColor]);
