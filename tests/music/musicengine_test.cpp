@@ -1,4 +1,5 @@
 #include "music/musicengine.h"
+#include "music/musicenginewindow.h"
 
 #include "platform/steppedtimers.h"
 
@@ -257,6 +258,21 @@ TEST_F(Engine5, UnloadingStopsPutsMidiVolumeBackAndCloses)
                                            "Close qcMusicCh0", "Close qcMusicCh1"}));
     for (const auto* timer : timers.timers())
         EXPECT_FALSE(timer->isEnabled());
+}
+
+TEST_F(Engine5, TheEngineWindowLoadsAndUnloadsTheEngine)
+{
+    engine.setPathFile("/m/a.mp3");
+    engine.setPlay("1");
+    takeCommands();
+    {
+        MusicEngineWindow window(engine);            // loaded again: everything closed and reset
+        EXPECT_EQ(takeCommands(), QStringList({"Close qcMusicCh0", "Close qcMusicCh1"}));
+        EXPECT_EQ(engine.pathFile(), "");
+        EXPECT_EQ(engine.channelState(0).loadedPath, "");
+        window.runCloseHandlers();
+    }
+    EXPECT_EQ(takeCommands(), QStringList({"Stop qcMusicCh0", "Stop qcMusicCh1", "Close qcMusicCh0", "Close qcMusicCh1"}));
 }
 
 } // namespace
