@@ -41,11 +41,13 @@ struct EngineBench {
     Script script{files, existence, messages};
     QuietWindows windows;
     QuietPictures pictures;
+    QuietMediaDevice media;
+    QuietWaveSound waves;
     QuietDisplay display;
     QuietControllerPlace controllerPlace{WindowRect{1000, 1000, 9345, 1620}};
     PresentationCore presentation{
-        {script, settings, timers, screen, fonts, existence, pictures, clipboard, display, display, controllerPlace,
-         windows, windows, windows}};
+        {script, settings, timers, screen, fonts, existence, pictures, clipboard, media, waves, display, display,
+         controllerPlace, windows, windows, windows}};
     SteppingEngine& engine = presentation.engine();
     QuietController controller{true};
 };

@@ -5,6 +5,7 @@
 #include "shell/qtsplash.h"
 #include "presentation/qtcontroller.h"
 #include "presentation/qtdisplaywindow.h"
+#include "music/musicenginewindow.h"
 #include "subdisplay/qtsubdisplay.h"
 #include "tray/qtaboutdialog.h"
 #include "windows/qt/widgetwindow.h"
@@ -31,8 +32,8 @@ Application::Application(QStringList arguments)
       lifecycle_({values_, settings_, settingsFile_, script_, windows_, firstRun_},
                  {singleInstance_, messages_, osVersion_, existence_, [this] { endProgram(); }}),
       displayHost_({[this] { registry_.ensureLoaded(windowname::kDisplay); }, [this] { windows_.restoreController(); }}),
-      presentation_({script_, settings_, timers_, screen_, fonts_, existence_, pictures_, clipboard_, displayHost_,
-                     displayHost_, windows_, windows_, windows_, windows_})
+      presentation_({script_, settings_, timers_, screen_, fonts_, existence_, pictures_, clipboard_, mediaDevice_,
+                     waveSound_, displayHost_, displayHost_, windows_, windows_, windows_, windows_})
 {
     registerWindows();
 }
@@ -114,8 +115,9 @@ void Application::registerWindows()
         });
     }
 
-    for (const QString& name : {windowname::kTimerWindow, windowname::kMusicEngine})
-        loader_.add(name, [] { return std::make_unique<FacelessWindow>(); });
+    loader_.add(windowname::kMusicEngine,
+                [this] { return std::make_unique<MusicEngineWindow>(presentation_.musicEngine()); });
+    loader_.add(windowname::kTimerWindow, [] { return std::make_unique<FacelessWindow>(); });
 }
 
 int Application::run()

@@ -12,6 +12,8 @@
 #include "platform/desktop/qtscreen.h"
 #include "platform/desktop/qttimers.h"
 #include "platform/desktop/unameosversion.h"
+#include "platform/gstreamer/gstmediadevice.h"
+#include "platform/gstreamer/gstwavesound.h"
 #include "presentation/displaywindowlogic.h"
 #include "presentation/voicesoftware.h"
 #include "script/script.h"
@@ -59,6 +61,8 @@ private:
     DesktopShellOpen shell_;
     QtClipboard clipboard_;
     QtPictures pictures_;
+    GstMediaDevice mediaDevice_;
+    GstWaveSound waveSound_;
 
     ProgramValues values_;
     WindowFlags flags_;

@@ -5,7 +5,9 @@
 namespace qc {
 
 PresentationCore::PresentationCore(PresentationServices services)
-    : lookReporter_(services.displayPort, services.settings, observers_),
+    : media_(services.mediaDevice, services.waveSound),
+      musicEngine_(media_, services.timers, services.files),
+      lookReporter_(services.displayPort, services.settings, observers_),
       displayCommands_({services.settings, services.script, lookReporter_, services.controllerPlace,
                         [this](int value) { engine_.applyClipSwitch(value); }},
                        services.screen, services.fonts),

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "music/mediacommands.h"
 #include "music/musiccommands.h"
+#include "music/musicengine.h"
 #include "presentation/clipboardoutput.h"
 #include "presentation/displaycommands.h"
 #include "presentation/linecommands.h"
@@ -18,6 +20,7 @@ class ControllerPlace;
 class DisplayPort;
 class FileExistence;
 class FontProbe;
+class MediaDevice;
 class Pictures;
 class PresentationWindows;
 class Screen;
@@ -27,6 +30,7 @@ class ShowStates;
 class StepDisplay;
 class SubDisplayWindows;
 class Timers;
+class WaveSound;
 
 // What the presentation reaches outside itself: the script and the settings it reads, and
 // the desktop and the windows it drives.
@@ -39,6 +43,8 @@ struct PresentationServices {
     const FileExistence& files;
     const Pictures& pictures;
     Clipboard& clipboard;
+    MediaDevice& mediaDevice;
+    WaveSound& waveSound;
     StepDisplay& stepDisplay;    // the display window's text
     DisplayPort& displayPort;    // the display window's look and place
     const ControllerPlace& controllerPlace;
@@ -49,7 +55,8 @@ struct PresentationServices {
 
 // The presentation put together, the one way the program, the preview, the tests and the
 // benchmarks all build it: the clip tokens, the command families in their fixed order
-// (display, sub displays, music), the line commands and the stepping engine.
+// (display, sub displays, music), the line commands, the stepping engine, and the music
+// engine over the media command layer.
 class PresentationCore {
 public:
     explicit PresentationCore(PresentationServices services);
@@ -65,6 +72,7 @@ public:
     SubDisplayHost& subDisplays() { return subDisplays_; }
     const MusicCommands& musicCommands() const { return musicCommands_; }
     ClipTokens& clipTokens() { return tokens_; }
+    MusicEngine& musicEngine() { return musicEngine_; }
     StepClipboard& clipboard() { return clipboardOutput_; }
     const DisplayLook& look() const { return lookReporter_.look(); }
 
@@ -75,6 +83,8 @@ public:
 private:
     StepObservers observers_;
     ClipTokens tokens_;
+    MediaCommands media_;
+    MusicEngine musicEngine_;
     SubDisplayHost subDisplays_;
     LookReporter lookReporter_;
     DisplayCommands displayCommands_;

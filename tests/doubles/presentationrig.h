@@ -15,6 +15,7 @@
 #include "doubles/fakescreen.h"
 #include "doubles/fakeservices.h"
 #include "doubles/fakewindows.h"
+#include "doubles/recordingmediadevice.h"
 #include "doubles/recordingmessagebox.h"
 
 namespace qc::test {
@@ -44,6 +45,8 @@ struct PresentationRig {
     FakeScreen screen{15360, 11520};
     FakeFontProbe fonts;
     FakePictures pictures;
+    RecordingMediaDevice media;
+    RecordingWaveSound waves;
     FakeWindowLoader loader;
     WindowRegistry registry{loader};
     ShowStateRecords records;
@@ -55,8 +58,8 @@ struct PresentationRig {
     FakeControllerPlace controllerPlace;
     SteppedTimers timers;
     PresentationCore presentation{
-        {script, settings, timers, screen, fonts, files, pictures, clipboard, host, host, controllerPlace, windows,
-         windows, windows}};
+        {script, settings, timers, screen, fonts, files, pictures, clipboard, media, waves, host, host, controllerPlace,
+         windows, windows, windows}};
     SteppingEngine& engine = presentation.engine();
     DisplayCommands& displayCommands = presentation.displayCommands();
 };

@@ -118,6 +118,8 @@ int runPreview(const QStringList& args, QTextStream& out, QTextStream& err)
 
     QuietWindows windows;
     QuietPictures pictures;
+    QuietMediaDevice media;
+    QuietWaveSound waves;
     QuietDisplay display;
     const auto settingNumber = [&](SettingKey key) { return int(numberOfText(settings.text(key))); };
     QuietControllerPlace controllerPlace({settingNumber(SettingKey::Win01Left), settingNumber(SettingKey::Win01Top),
@@ -125,8 +127,8 @@ int runPreview(const QStringList& args, QTextStream& out, QTextStream& err)
     display.place = {settingNumber(SettingKey::Win02Left), settingNumber(SettingKey::Win02Top),
                      settingNumber(SettingKey::Win02Width), settingNumber(SettingKey::Win02Height)};
     PresentationCore presentation(
-        {script, settings, timers, screen, fonts, existence, pictures, clipboard, display, display, controllerPlace,
-         windows, windows, windows});
+        {script, settings, timers, screen, fonts, existence, pictures, clipboard, media, waves, display, display,
+         controllerPlace, windows, windows, windows});
     SteppingEngine& engine = presentation.engine();
 
     // The show button: the controller opens, then the display window with the header.

@@ -3,8 +3,10 @@
 #include "platform/clipboard.h"
 #include "platform/fontprobe.h"
 #include "platform/messagebox.h"
+#include "platform/mediadevice.h"
 #include "platform/pictures.h"
 #include "platform/screen.h"
+#include "platform/wavesound.h"
 #include "presentation/displayport.h"
 #include "presentation/steppingports.h"
 #include "settings/settingsfile.h"
@@ -97,6 +99,17 @@ public:
 
 private:
     bool full_;
+};
+
+// Nothing is played here: every media command succeeds and answers nothing.
+class QuietMediaDevice : public MediaDevice {
+public:
+    MediaReply send(const QString&) override { return {}; }
+};
+
+class QuietWaveSound : public WaveSound {
+public:
+    bool play(const QString&) override { return true; }
 };
 
 // Every picture counts as readable: nothing is shown here.
