@@ -161,6 +161,7 @@ TEST_F(MediaDevice, StopKeepsThePositionAndPlayGoesOnFromThere)
     open(files.tone("wav"));
     ASSERT_EQ(code("Seek qcMusicCh0 to 400"), 0u);
     ASSERT_EQ(code("Play qcMusicCh0"), 0u);
+    EXPECT_GE(number("qcMusicCh0", "position"), 400) << "the first play lost the position sought";
     ASSERT_TRUE(eventually([&] { return number("qcMusicCh0", "position") >= 600; }));
     ASSERT_EQ(code("Stop qcMusicCh0"), 0u);
     EXPECT_EQ(status("qcMusicCh0", "mode"), "stopped");

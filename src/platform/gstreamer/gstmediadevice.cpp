@@ -56,6 +56,27 @@ std::chrono::milliseconds remainingUntil(Clock::time_point deadline)
     return std::max(0ms, std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()));
 }
 
+// Brings a pipeline to PAUSED with its first buffers at the sink; false on an error, an
+// empty stream or no preroll by `deadline`.
+bool prerollUntil(GstElement* pipeline, Clock::time_point deadline)
+{
+    const GstStateChangeReturn change = gst_element_set_state(pipeline, GST_STATE_PAUSED);
+    if (change == GST_STATE_CHANGE_FAILURE)
+        return false;
+    bool prerolled = change != GST_STATE_CHANGE_ASYNC;
+    while (!prerolled) {
+        GstMessage* message = gstreamer::nextMessage(pipeline, remainingUntil(deadline));
+        if (!message)
+            return false;
+        const GstMessageType type = GST_MESSAGE_TYPE(message);
+        gst_message_unref(message);
+        if (type == GST_MESSAGE_ERROR || type == GST_MESSAGE_EOS)
+            return false;
+        prerolled = type == GST_MESSAGE_ASYNC_DONE;
+    }
+    return true;
+}
+
 } // namespace
 
 struct GstMediaDevice::Player {
@@ -68,6 +89,7 @@ struct GstMediaDevice::Player {
     bool playing = false;  // asked to play and not yet at the end
     bool atEnd = false;    // ran to the end; nothing moved it since
     bool broken = false;   // an error stopped the stream for good
+    bool neverPlayed = true;  // its audio output was opened at the open and never started
     qint64 lengthMs = 0;   // settled at the open (later estimates of an MP3 wander); 0: unknown
     qint64 lastPositionMs = 0;
 
@@ -167,20 +189,8 @@ unsigned GstMediaDevice::open(const QString& path, const QString& alias)
         return FileNotFound;
 
     const auto deadline = Clock::now() + kOpenWait;
-    const GstStateChangeReturn change = gst_element_set_state(playbin, GST_STATE_PAUSED);
-    if (change == GST_STATE_CHANGE_FAILURE)
+    if (!prerollUntil(playbin, deadline))
         return CannotOpen;
-    bool prerolled = change != GST_STATE_CHANGE_ASYNC;
-    while (!prerolled) {
-        GstMessage* message = gstreamer::nextMessage(playbin, remainingUntil(deadline));
-        if (!message)
-            return CannotOpen;  // no preroll in time
-        const GstMessageType type = GST_MESSAGE_TYPE(message);
-        gst_message_unref(message);
-        if (type == GST_MESSAGE_ERROR || type == GST_MESSAGE_EOS)
-            return CannotOpen;
-        prerolled = type == GST_MESSAGE_ASYNC_DONE;
-    }
 
     qint64 length = queryLengthMs(playbin);
     if (length < 0)
@@ -256,6 +266,17 @@ MediaReply GstMediaDevice::send(const QString& command)
             player->seek(0);
             player->atEnd = false;
             player->lastPositionMs = 0;
+        }
+        if (player->neverPlayed) {
+            // An audio output opened at the open and started only now would first play as
+            // much silence as the time in between (the sink places the first samples by the
+            // clock of its opening): open it afresh, where the piece is, and start at once.
+            const qint64 from = player->positionMs();
+            gst_element_set_state(player->pipeline, GST_STATE_READY);
+            if (!prerollUntil(player->pipeline, Clock::now() + kOpenWait)
+                || (from > 0 && !player->seek(from)))
+                return {DeviceFailed, {}};
+            player->neverPlayed = false;
         }
         if (gst_element_set_state(player->pipeline, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE)
             return {DeviceFailed, {}};
