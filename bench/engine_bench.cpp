@@ -47,7 +47,7 @@ struct EngineBench {
     QuietControllerPlace controllerPlace{WindowRect{1000, 1000, 9345, 1620}};
     PresentationCore presentation{
         {script, settings, timers, screen, fonts, existence, pictures, clipboard, media, waves, display, display,
-         controllerPlace, windows, windows, windows}};
+         controllerPlace, windows, windows, windows, windows}};
     SteppingEngine& engine = presentation.engine();
     QuietController controller{true};
 };

@@ -33,7 +33,7 @@ Application::Application(QStringList arguments)
                  {singleInstance_, messages_, osVersion_, existence_, [this] { endProgram(); }}),
       displayHost_({[this] { registry_.ensureLoaded(windowname::kDisplay); }, [this] { windows_.restoreController(); }}),
       presentation_({script_, settings_, timers_, screen_, fonts_, existence_, pictures_, clipboard_, mediaDevice_,
-                     waveSound_, displayHost_, displayHost_, windows_, windows_, windows_, windows_})
+                     waveSound_, displayHost_, displayHost_, windows_, windows_, windows_, windows_, windows_})
 {
     registerWindows();
 }

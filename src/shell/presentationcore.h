@@ -3,6 +3,7 @@
 #include "music/mediacommands.h"
 #include "music/musiccommands.h"
 #include "music/musicengine.h"
+#include "music/musicpanelhost.h"
 #include "presentation/clipboardoutput.h"
 #include "presentation/displaycommands.h"
 #include "presentation/linecommands.h"
@@ -21,6 +22,7 @@ class DisplayPort;
 class FileExistence;
 class FontProbe;
 class MediaDevice;
+class MusicPanelWindows;
 class Pictures;
 class PresentationWindows;
 class Screen;
@@ -50,6 +52,7 @@ struct PresentationServices {
     const ControllerPlace& controllerPlace;
     PresentationWindows& windows;
     SubDisplayWindows& subDisplayWindows;
+    MusicPanelWindows& musicPanelWindows;
     const ShowStates& showStates;
 };
 
@@ -70,7 +73,9 @@ public:
     SubDisplayCommands& subDisplayCommands() { return subDisplayCommands_; }
     // The sub display windows attach here when they load.
     SubDisplayHost& subDisplays() { return subDisplays_; }
-    const MusicCommands& musicCommands() const { return musicCommands_; }
+    MusicCommands& musicCommands() { return musicCommands_; }
+    // The music panel attaches here when it loads.
+    MusicPanelHost& musicPanel() { return musicPanel_; }
     ClipTokens& clipTokens() { return tokens_; }
     MusicEngine& musicEngine() { return musicEngine_; }
     StepClipboard& clipboard() { return clipboardOutput_; }
@@ -86,6 +91,7 @@ private:
     MediaCommands media_;
     MusicEngine musicEngine_;
     SubDisplayHost subDisplays_;
+    MusicPanelHost musicPanel_;
     LookReporter lookReporter_;
     DisplayCommands displayCommands_;
     SubDisplayCommands subDisplayCommands_;

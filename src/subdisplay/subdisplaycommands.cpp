@@ -6,6 +6,7 @@
 #include "platform/screen.h"
 #include "script/cliptokens.h"
 #include "script/colors.h"
+#include "script/commandchecks.h"
 #include "script/commandparameters.h"
 #include "script/keynames.h"
 #include "script/numbers.h"
@@ -38,34 +39,6 @@ const QLatin1String kPictureExtensions[] = {
     QLatin1String(".jpg"), QLatin1String(".jpe"), QLatin1String(".jpeg"), QLatin1String(".gif"),
     QLatin1String(".dib"), QLatin1String(".cur"), QLatin1String(".png"),
 };
-
-// An integer check whose numbers beyond 16 bits count as out of range.
-QString clampedInt(const QString& value, const char16_t* min, const char16_t* max, const char16_t* fallback)
-{
-    try {
-        return clampIntText(value, QStringView(min), QStringView(max), QString::fromUtf16(fallback));
-    } catch (const NumberOverflow&) {
-        return QString::fromUtf16(fallback);
-    }
-}
-
-QString clampedReal(const QString& value, const char16_t* min, const char16_t* max)
-{
-    try {
-        return clampRealText(value, QStringView(min), QStringView(max), kReset);
-    } catch (const NumberOverflow&) {
-        return kReset;
-    }
-}
-
-int int16Of(const QString& value)
-{
-    try {
-        return int16OfText(value);
-    } catch (const NumberOverflow&) {
-        return 0;
-    }
-}
 
 int floorOf(double value)
 {
@@ -186,14 +159,7 @@ void SubDisplayCommands::checkRequest(SubRequest& request)
     };
 
     if (given(Show)) {
-        QString show = request[Show].toLower();
-        if (show == u"off")
-            show = QStringLiteral("0");
-        else if (show == u"on")
-            show = QStringLiteral("1");
-        else if (show == u"hide")
-            show = QStringLiteral("2");
-        request[Show] = clampedInt(show, u"0", u"2", u"0");
+        request[Show] = checkedShow(request[Show]);
         // Closing ignores everything else the request asks.
         if (request[Show] == u"0") {
             for (std::size_t slot = PicFileName; slot < request.size(); ++slot)
@@ -212,7 +178,7 @@ void SubDisplayCommands::checkRequest(SubRequest& request)
         }
     }
 
-    check(PicReverse, [](const QString& v) { return clampedInt(v, u"0", u"1", u"0"); });
+    check(PicReverse, [](const QString& v) { return checkedInt(v, u"0", u"1", QStringLiteral("0")); });
     if (!given(PicReverse) && given(PicFileName))
         request[PicReverse] = QStringLiteral("0");
 
@@ -221,9 +187,9 @@ void SubDisplayCommands::checkRequest(SubRequest& request)
         if (lower == u"max" || lower == u"reset") {
             request[PicPercent] = lower;
         } else if (!lower.endsWith(u'@')) {
-            request[PicPercent] = clampedReal(request[PicPercent], u"0", u"1000");
+            request[PicPercent] = checkedReal(request[PicPercent], u"0", u"1000", kReset);
         } else {
-            const QString share = clampedReal(request[PicPercent].chopped(1), u"0", u"100");
+            const QString share = checkedReal(request[PicPercent].chopped(1), u"0", u"100", kReset);
             request[PicPercent] = share == kReset ? kReset : share + u'@';
         }
     }
@@ -232,9 +198,9 @@ void SubDisplayCommands::checkRequest(SubRequest& request)
 
     const auto checkFont = [&](std::size_t name, std::size_t size, std::size_t bold, std::size_t italic) {
         check(name, [&](const QString& v) { return checkFontName(v, services_.fonts); });
-        check(size, [](const QString& v) { return clampedInt(v, u"8", u"72", u"20"); });
-        check(bold, [](const QString& v) { return clampedInt(v, u"0", u"1", u"0"); });
-        check(italic, [](const QString& v) { return clampedInt(v, u"0", u"1", u"0"); });
+        check(size, [](const QString& v) { return checkedInt(v, u"8", u"72", QStringLiteral("20")); });
+        check(bold, [](const QString& v) { return checkedInt(v, u"0", u"1", QStringLiteral("0")); });
+        check(italic, [](const QString& v) { return checkedInt(v, u"0", u"1", QStringLiteral("0")); });
     };
     const auto checkLabelText = [&](std::size_t slot) {
         if (!given(slot))
@@ -248,10 +214,10 @@ void SubDisplayCommands::checkRequest(SubRequest& request)
     checkFont(CapFontName, CapFontSize, CapBold, CapItalic);
     checkLabelText(Caption);
 
-    check(Left, [](const QString& v) { return clampedReal(v, u"-100", u"200"); });
-    check(Top, [](const QString& v) { return clampedReal(v, u"-100", u"200"); });
-    check(Width, [](const QString& v) { return clampedReal(v, u"1", u"100"); });
-    check(Height, [](const QString& v) { return clampedReal(v, u"1", u"100"); });
+    check(Left, [](const QString& v) { return checkedReal(v, u"-100", u"200", kReset); });
+    check(Top, [](const QString& v) { return checkedReal(v, u"-100", u"200", kReset); });
+    check(Width, [](const QString& v) { return checkedReal(v, u"1", u"100", kReset); });
+    check(Height, [](const QString& v) { return checkedReal(v, u"1", u"100", kReset); });
     check(ForeColor, [](const QString& v) { return normalizeColorText(v, ColorKind::Text); });
     check(CapForeColor, [](const QString& v) { return normalizeColorText(v, ColorKind::Text); });
     check(BackColor, [](const QString& v) { return normalizeColorText(v, ColorKind::Background); });
@@ -368,11 +334,11 @@ void SubDisplayCommands::applyAttributes(int id, SubDisplayLogic& window, SubReq
         if (given(name))
             font.face = isReset(name) ? kDefaultFontName : request[name];
         if (given(size))
-            font.points = isReset(size) ? 20 : int16Of(request[size]);
+            font.points = isReset(size) ? 20 : int16OrZero(request[size]);
         if (given(bold))
-            font.bold = !isReset(bold) && int16Of(request[bold]) > 0;
+            font.bold = !isReset(bold) && int16OrZero(request[bold]) > 0;
         if (given(italic))
-            font.italic = !isReset(italic) && int16Of(request[italic]) > 0;
+            font.italic = !isReset(italic) && int16OrZero(request[italic]) > 0;
         window.setLabelFont(label, font);
         return true;
     };

@@ -5,7 +5,7 @@
 #include "settings/settings.h"
 #include "subdisplay/subdisplaygeometry.h"
 #include "subdisplay/subdisplayhost.h"
-#include "windows/windowflags.h"
+#include "windows/scriptwindowkeys.h"
 #include "windows/windowmanager.h"
 #include "windows/windownames.h"
 
@@ -147,20 +147,7 @@ void SubDisplayLogic::onCaptionClick()
 
 bool SubDisplayLogic::onKeyPress(QChar key)
 {
-    WindowManager& windows = parts_.windows;
-    if (key == u'/' || key == u'c') {
-        windows.restoreDisplayWindow();
-        windows.restoreController();
-        return true;
-    }
-    if (key != QChar(27))
-        return false;
-    parts_.flags.quitting = true;
-    windows.unloadScriptWindows();
-    windows.closeDisplayWindow();
-    windows.closeController();
-    windows.closeMainWindow();
-    return true;
+    return handleScriptWindowKey(key, parts_.windows, parts_.flags);
 }
 
 int SubDisplayLogic::subDisplayWidth() const

@@ -31,6 +31,18 @@ public:
     virtual void unloadSubDisplay(int id) = 0;
 };
 
+// The music panel, as its recorded show state allows.
+class MusicPanelWindows {
+public:
+    virtual ~MusicPanelWindows() = default;
+    // Loads it unseen when it is not loaded.
+    virtual void loadMusicPanel() = 0;
+    // Shows it and brings it to the front when it is loaded.
+    virtual void showMusicPanel() = 0;
+    virtual void hideMusicPanel() = 0;
+    virtual void unloadMusicPanel() = 0;
+};
+
 // Recorded show states: 0 not loaded, 1 loaded and hidden, 2 shown.
 class ShowStates {
 public:

@@ -94,6 +94,11 @@ void WindowManager::subDisplayClosed(int id)
     records_.subShowState[std::size_t(id)].clear();
 }
 
+void WindowManager::musicPanelClosed()
+{
+    records_.panelShowState.clear();
+}
+
 void WindowManager::loadMusicPanel()
 {
     if (stateNumber(records_.panelShowState) < 1) {

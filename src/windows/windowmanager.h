@@ -17,7 +17,11 @@ enum class FrontWindow { None = 0, Main = 1, Controller = 2, SettingsDialog = 3 
 // The one way every part opens, shows, hides, restores and closes windows: one operation per
 // window and verb, the recorded show states of the script-driven windows, the front window,
 // and pulling windows back onto the screen.
-class WindowManager : public PresentationWindows, public SubDisplayWindows, public ShowStates, public ControllerPlace {
+class WindowManager : public PresentationWindows,
+                      public SubDisplayWindows,
+                      public MusicPanelWindows,
+                      public ShowStates,
+                      public ControllerPlace {
 public:
     WindowManager(WindowRegistry& registry, ShowStateRecords& records, const Settings& settings,
                   const Screen& screen);
@@ -31,10 +35,12 @@ public:
     void unloadSubDisplay(int id) override;
     // A sub display closed itself (its close box): it is no longer loaded.
     void subDisplayClosed(int id);
-    void loadMusicPanel();
-    void showMusicPanel();
-    void hideMusicPanel();
-    void unloadMusicPanel();
+    void loadMusicPanel() override;
+    void showMusicPanel() override;
+    void hideMusicPanel() override;
+    void unloadMusicPanel() override;
+    // The music panel closed itself (its close box): it is no longer loaded.
+    void musicPanelClosed();
     // The music panel, then the sub displays from the last to the first.
     void hideScriptWindows() override;
     void unloadScriptWindows() override;

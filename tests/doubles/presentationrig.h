@@ -59,7 +59,7 @@ struct PresentationRig {
     SteppedTimers timers;
     PresentationCore presentation{
         {script, settings, timers, screen, fonts, files, pictures, clipboard, media, waves, host, host, controllerPlace,
-         windows, windows, windows}};
+         windows, windows, windows, windows}};
     SteppingEngine& engine = presentation.engine();
     DisplayCommands& displayCommands = presentation.displayCommands();
 };

@@ -96,9 +96,13 @@ private:
     QString name_;
 };
 
-class RecordingWindows : public PresentationWindows, public ShowStates {
+class RecordingWindows : public PresentationWindows, public MusicPanelWindows, public ShowStates {
 public:
     explicit RecordingWindows(QStringList& log) : log_(log) {}
+    void loadMusicPanel() override { log_ << QStringLiteral("loadMusicPanel"); }
+    void showMusicPanel() override { log_ << QStringLiteral("showMusicPanel"); }
+    void hideMusicPanel() override { log_ << QStringLiteral("hideMusicPanel"); }
+    void unloadMusicPanel() override { log_ << QStringLiteral("unloadMusicPanel"); }
     void hideScriptWindows() override { log_ << QStringLiteral("hideScriptWindows"); }
     void unloadScriptWindows() override { log_ << QStringLiteral("unloadScriptWindows"); }
     void restoreDisplayWindow() override { log_ << QStringLiteral("restoreDisplay"); }

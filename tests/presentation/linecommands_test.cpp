@@ -1,11 +1,15 @@
 #include "enginefixture.h"
 
 #include "music/musiccommands.h"
+#include "music/musicengine.h"
+#include "music/musicpanelhost.h"
+#include "platform/steppedtimers.h"
 #include "presentation/displaycommands.h"
 
 #include "doubles/fakedisplayport.h"
 #include "doubles/fakefontprobe.h"
 #include "doubles/fakescreen.h"
+#include "doubles/recordingmediadevice.h"
 
 namespace qc {
 namespace {
@@ -93,7 +97,13 @@ protected:
     test::FakeScreen screen{19200, 14400};
     test::FakeFontProbe fonts;
     DisplayCommands display{{settings, script, port, controllerPlace, [](int) {}}, screen, fonts};
-    MusicCommands music{windows};
+    test::RecordingMediaDevice device;
+    test::RecordingWaveSound waves;
+    SteppedTimers timers;
+    MediaCommands media{device, waves};
+    MusicEngine engine{media, timers, files};
+    MusicPanelHost panel;
+    MusicCommands music{{script, windows, windows, panel, engine}, screen, files};
     LineCommands lineCommands{{&display, &music}};
 };
 

@@ -128,7 +128,7 @@ int runPreview(const QStringList& args, QTextStream& out, QTextStream& err)
                      settingNumber(SettingKey::Win02Width), settingNumber(SettingKey::Win02Height)};
     PresentationCore presentation(
         {script, settings, timers, screen, fonts, existence, pictures, clipboard, media, waves, display, display,
-         controllerPlace, windows, windows, windows});
+         controllerPlace, windows, windows, windows, windows});
     SteppingEngine& engine = presentation.engine();
 
     // The show button: the controller opens, then the display window with the header.

@@ -119,12 +119,16 @@ public:
 };
 
 // No script window is ever loaded here, so every show state is "not loaded".
-class QuietWindows : public PresentationWindows, public SubDisplayWindows, public ShowStates {
+class QuietWindows : public PresentationWindows, public SubDisplayWindows, public MusicPanelWindows, public ShowStates {
 public:
     void loadSubDisplay(int) override {}
     void showSubDisplay(int) override {}
     void hideSubDisplay(int) override {}
     void unloadSubDisplay(int) override {}
+    void loadMusicPanel() override {}
+    void showMusicPanel() override {}
+    void hideMusicPanel() override {}
+    void unloadMusicPanel() override {}
     void hideScriptWindows() override {}
     void unloadScriptWindows() override {}
     void restoreDisplayWindow() override {}
