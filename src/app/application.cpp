@@ -6,6 +6,7 @@
 #include "presentation/qtcontroller.h"
 #include "presentation/qtdisplaywindow.h"
 #include "music/musicenginewindow.h"
+#include "music/qtmusicpanel.h"
 #include "subdisplay/qtsubdisplay.h"
 #include "tray/qtaboutdialog.h"
 #include "windows/qt/widgetwindow.h"
@@ -114,6 +115,15 @@ void Application::registerWindows()
                           name);
         });
     }
+
+    loader_.add(windowname::kMusicPanel, [this] {
+        MusicCommands& commands = presentation_.musicCommands();
+        return manage(new QtMusicPanel(screen_,
+                                       {commands.records(), commands.staging(), presentation_.musicEngine(), windows_,
+                                        flags_, presentation_.musicPanel()},
+                                       timers_),
+                      windowname::kMusicPanel);
+    });
 
     loader_.add(windowname::kMusicEngine,
                 [this] { return std::make_unique<MusicEngineWindow>(presentation_.musicEngine()); });

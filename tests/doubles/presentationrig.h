@@ -37,6 +37,20 @@ struct PresentationRig {
         displayCommands.stage({line, LineKind::Command, line.contains(u'=') ? Command::Set : Command::Reset});
     }
 
+    // Next or Back, and the button wait after it.
+    void nextAndPause()
+    {
+        engine.next();
+        timers.tickAll();
+        timers.tickAll();
+    }
+    void backAndPause()
+    {
+        engine.back();
+        timers.tickAll();
+        timers.tickAll();
+    }
+
     QStringList log;
     FakeFiles files;
     RecordingMessageBox messages;

@@ -3,7 +3,6 @@
 
 #include <QColor>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -51,25 +50,6 @@ protected:
         ASSERT_TRUE(picture.save(dir.filePath(QStringLiteral("pics/flag.png"))));
     }
 
-    // Waits until no visible window has a title matching the pattern.
-    bool waitUntilGone(const QString& titlePattern, int timeoutMs = 5000) const
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (!session.windows(titlePattern).isEmpty()) {
-            if (clock.elapsed() > timeoutMs)
-                return false;
-            QThread::msleep(100);
-        }
-        return true;
-    }
-
-    void next(const QString& controller) const
-    {
-        session.key(controller, {QStringLiteral("c")});
-        QThread::msleep(600);   // beyond the button wait
-    }
-
     XSession session;
     QTemporaryDir dir;
 };
@@ -77,13 +57,10 @@ protected:
 TEST_F(SubDisplayEndToEnd, ScriptedSubDisplaysOpenHideCloseAndQuit)
 {
     QuillcastProcess program(session, dir.path(), {dir.filePath(QStringLiteral("show.txt"))});
-    const QString main = session.waitForWindows(QStringLiteral("^Quillcast$"), kStartTimeoutMs).value(0);
-    ASSERT_FALSE(main.isEmpty());
-    session.key(main, {QStringLiteral("c")});
-    const QString controller = session.waitForWindows(QStringLiteral("^操作 - Quillcast$")).value(0);
+    const QString controller = session.openController(kStartTimeoutMs);
     ASSERT_FALSE(controller.isEmpty());
 
-    next(controller);
+    session.next(controller);
     // A new picture titles the window with its file name.
     const QString zero = session.waitForWindows(QStringLiteral("^flag\\.png$")).value(0);
     const QString three = session.waitForWindows(QStringLiteral("^サブ表示３$")).value(0);
@@ -113,12 +90,12 @@ TEST_F(SubDisplayEndToEnd, ScriptedSubDisplaysOpenHideCloseAndQuit)
     EXPECT_EQ(threePlace->x, 1280 * 80 / 100);
     EXPECT_EQ(threePlace->y, 800 * 5 / 100);
 
-    next(controller);
-    EXPECT_TRUE(waitUntilGone(QStringLiteral("^flag\\.png$")));
+    session.next(controller);
+    EXPECT_TRUE(session.waitUntilGone(QStringLiteral("^flag\\.png$")));
     EXPECT_FALSE(session.windows(QStringLiteral("^サブ表示３$")).isEmpty());
 
-    next(controller);
-    EXPECT_TRUE(waitUntilGone(QStringLiteral("^サブ表示３$")));
+    session.next(controller);
+    EXPECT_TRUE(session.waitUntilGone(QStringLiteral("^サブ表示３$")));
     const QString back = session.waitForWindows(QStringLiteral("^flag\\.png$")).value(0);
     ASSERT_FALSE(back.isEmpty());
 

@@ -110,6 +110,33 @@ void XSession::key(const QString& window, const QStringList& keys) const
     tool(QStringLiteral("xdotool"), QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("50")} + keys);
 }
 
+QString XSession::openController(int startTimeoutMs) const
+{
+    const QString main = waitForWindows(QStringLiteral("^Quillcast$"), startTimeoutMs).value(0);
+    if (main.isEmpty())
+        return {};
+    key(main, {QStringLiteral("c")});
+    return waitForWindows(QStringLiteral("^操作 - Quillcast$")).value(0);
+}
+
+void XSession::next(const QString& controller) const
+{
+    key(controller, {QStringLiteral("c")});
+    QThread::msleep(600);
+}
+
+bool XSession::waitUntilGone(const QString& titlePattern, int timeoutMs) const
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!windows(titlePattern).isEmpty()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(100);
+    }
+    return true;
+}
+
 QString XSession::pixel(const QString& window, int x, int y) const
 {
     const std::optional<QString> out = tool(

@@ -35,9 +35,16 @@ public:
     // Visible windows whose title matches the pattern, waiting up to the timeout for one.
     QStringList waitForWindows(const QString& titlePattern, int timeoutMs = 10000) const;
     QStringList windows(const QString& titlePattern) const;
+    // Waits until no visible window has a title matching the pattern; whether none is left.
+    bool waitUntilGone(const QString& titlePattern, int timeoutMs = 5000) const;
     std::optional<Geometry> geometry(const QString& window) const;
     // Focuses the window and types the keys (xdotool key names).
     void key(const QString& window, const QStringList& keys) const;
+    // Waits for the program's main window, presses its show key and waits for the controller;
+    // the controller's window, or "" when either did not come.
+    QString openController(int startTimeoutMs) const;
+    // The controller's Next key, then a pause beyond the button wait that follows a step.
+    void next(const QString& controller) const;
     // The colour of one pixel of a window as "#RRGGBB".
     QString pixel(const QString& window, int x, int y) const;
     QString clipboard() const;

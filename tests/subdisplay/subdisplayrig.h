@@ -66,19 +66,6 @@ struct SubDisplayRig : PresentationRig {
     }
     const SubApplied& applied(int id) { return presentation.subDisplayCommands().applied(id); }
 
-    void nextAndPause()
-    {
-        engine.next();
-        timers.tickAll();
-        timers.tickAll();
-    }
-    void backAndPause()
-    {
-        engine.back();
-        timers.tickAll();
-        timers.tickAll();
-    }
-
     QHash<QString, TwipSize> pictureFiles;
     QStringList stepLog;
     RecordingController controller{stepLog, true};
