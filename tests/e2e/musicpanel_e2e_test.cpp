@@ -2,7 +2,6 @@
 #include "xsession.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
@@ -73,22 +72,6 @@ protected:
         }
     }
 
-    // Waits for the pixel to take the colour (the panel refreshes once a second); what it
-    // showed last.
-    QString waitForPixel(const QString& window, int x, int y, const QString& colour) const
-    {
-        QString seen;
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 4000) {
-            seen = session.pixel(window, x, y);
-            if (seen.compare(colour, Qt::CaseInsensitive) == 0)
-                break;
-            QThread::msleep(200);
-        }
-        return seen.toUpper();
-    }
-
     XSession session;
     QTemporaryDir dir;
 };
@@ -103,14 +86,14 @@ TEST_F(MusicPanelEndToEnd, ScriptedMusicPlaysStopsFromThePanelSwitchesChannelAnd
     // A new file captions the panel with its name.
     const QString panel = session.waitForWindows(QStringLiteral("^one\\.wav$")).value(0);
     ASSERT_FALSE(panel.isEmpty());
-    EXPECT_EQ(waitForPixel(panel, kStripX, kStripY, QStringLiteral("#C0FFFF")), "#C0FFFF") << "the strip shows playing";
+    EXPECT_EQ(session.waitForPixel(panel, kStripX, kStripY, QStringLiteral("#C0FFFF")), "#C0FFFF") << "the strip shows playing";
     // The keyboard stays with the controller.
     EXPECT_EQ(session.tool(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")}).value_or(QString()).trimmed(),
               controller);
 
     session.click(panel, kStopX, kStopY);
     // The strip follows the engine at the next refresh: still stopped a second later.
-    EXPECT_EQ(waitForPixel(panel, kStripX, kStripY, QStringLiteral("#C0C0FF")), "#C0C0FF");
+    EXPECT_EQ(session.waitForPixel(panel, kStripX, kStripY, QStringLiteral("#C0C0FF")), "#C0C0FF");
     QThread::msleep(1500);
     EXPECT_EQ(session.pixel(panel, kStripX, kStripY).toUpper(), "#C0C0FF") << "the music did not stop";
 

@@ -14,6 +14,12 @@ public:
     {
         QProcessEnvironment environment = session.environment();
         environment.insert(QStringLiteral("QUILLCAST_HOME"), programFolder);
+        // Under AddressSanitizer: full stacks for allocations, so that the leak suppressions
+        // can tell what GLib keeps for good once GStreamer has started (GLib is built without
+        // frame pointers) from the program's own leaks.
+        const QString sanitizer = environment.value(QStringLiteral("ASAN_OPTIONS"));
+        if (!sanitizer.isEmpty())
+            environment.insert(QStringLiteral("ASAN_OPTIONS"), sanitizer + QStringLiteral(":fast_unwind_on_malloc=0"));
         process_.setProcessEnvironment(environment);
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.start(QStringLiteral(QUILLCAST_BIN), args);

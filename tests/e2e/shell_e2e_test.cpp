@@ -62,7 +62,7 @@ TEST_F(ShellEndToEnd, OpensTheScriptQuitsWithEscAndRemembersItsPlace)
         QuillcastProcess program(session, home(), {path(QStringLiteral("show.txt"))});
         const QString window = waitForMainWindow();
         ASSERT_FALSE(window.isEmpty()) << "no main window";
-        EXPECT_EQ(session.pixel(window, 2, 2), "#C0C0FF");   // the main window's own colour
+        EXPECT_EQ(session.waitForPixel(window, 2, 2, QStringLiteral("#C0C0FF")), "#C0C0FF");   // the main window's own colour
         const std::optional<Geometry> place = session.geometry(window);
         ASSERT_TRUE(place);
         EXPECT_EQ(place->width, 344);                         // 5160 x 2535 twips at 96 DPI

@@ -125,6 +125,20 @@ void XSession::next(const QString& controller) const
     QThread::msleep(600);
 }
 
+QString XSession::waitForPixel(const QString& window, int x, int y, const QString& colour, int timeoutMs) const
+{
+    QString seen;
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        seen = pixel(window, x, y).toUpper();
+        if (seen == colour.toUpper())
+            break;
+        QThread::msleep(200);
+    } while (clock.elapsed() < timeoutMs);
+    return seen;
+}
+
 bool XSession::waitUntilGone(const QString& titlePattern, int timeoutMs) const
 {
     QElapsedTimer clock;

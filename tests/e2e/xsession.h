@@ -47,6 +47,9 @@ public:
     void next(const QString& controller) const;
     // The colour of one pixel of a window as "#RRGGBB".
     QString pixel(const QString& window, int x, int y) const;
+    // Waits for the pixel to take the colour ("#RRGGBB", any letter case); the colour it
+    // showed last, in upper case.
+    QString waitForPixel(const QString& window, int x, int y, const QString& colour, int timeoutMs = 5000) const;
     QString clipboard() const;
     // Waits until the clipboard holds the text; what it held last.
     QString waitForClipboard(const QString& expected, int timeoutMs = 5000) const;
