@@ -8,7 +8,10 @@
 #include "music/musicenginewindow.h"
 #include "music/qtmusicpanel.h"
 #include "subdisplay/qtsubdisplay.h"
+#include "settingsdialog/qtsettingsdialog.h"
 #include "tray/qtaboutdialog.h"
+#include "tray/traywindow.h"
+#include "windows/qt/artwork.h"
 #include "windows/qt/widgetwindow.h"
 #include "windows/windownames.h"
 
@@ -30,13 +33,16 @@ BannerPages helpPages()
 
 Application::Application(QStringList arguments)
     : arguments_(std::move(arguments)),
-      lifecycle_({values_, settings_, settingsFile_, script_, windows_, firstRun_},
+      tray_(quillcastIcon()),
+      lifecycle_({values_, settings_, settingsFile_, script_, windows_, firstRun_, taskTimers_},
                  {singleInstance_, messages_, osVersion_, existence_, [this] { endProgram(); }}),
       displayHost_({[this] { registry_.ensureLoaded(windowname::kDisplay); }, [this] { windows_.restoreController(); }}),
       presentation_({script_, settings_, timers_, screen_, fonts_, existence_, pictures_, clipboard_, mediaDevice_,
                      waveSound_, displayHost_, displayHost_, windows_, windows_, windows_, windows_, windows_})
 {
     registerWindows();
+    tray_.setMessageHandler([this](int message) { trayMessages_.onMessage(message); });
+    tray_.setMenuHandler([this](TrayMenuEntry entry) { trayMessages_.onMenu(entry); });
 }
 
 Application::~Application()
@@ -90,6 +96,12 @@ void Application::registerWindows()
         return manage(new QtAboutDialog(screen_, windows_, flags_), windowname::kAboutDialog);
     });
 
+    loader_.add(windowname::kSettingsDialog, [this] {
+        return manage(new QtSettingsDialog(screen_, {settings_, windows_, flags_, taskTimers_},
+                                           {dialogs_, existence_, screen_}),
+                      windowname::kSettingsDialog);
+    });
+
     for (const auto kind : {ControllerKind::Full, ControllerKind::Simple}) {
         const QString name = kind == ControllerKind::Full ? windowname::kController : windowname::kSimpleController;
         loader_.add(name, [this, kind, name] {
@@ -128,6 +140,7 @@ void Application::registerWindows()
     loader_.add(windowname::kMusicEngine,
                 [this] { return std::make_unique<MusicEngineWindow>(presentation_.musicEngine()); });
     loader_.add(windowname::kTimerWindow, [] { return std::make_unique<FacelessWindow>(); });
+    loader_.add(windowname::kTrayWindow, [this] { return std::make_unique<TrayWindow>(trayIcon_); });
 }
 
 int Application::run()

@@ -11,6 +11,8 @@
 #include "platform/desktop/qtpictures.h"
 #include "platform/desktop/qtscreen.h"
 #include "platform/desktop/qttimers.h"
+#include "platform/desktop/qttray.h"
+#include "platform/desktop/systemclock.h"
 #include "platform/desktop/unameosversion.h"
 #include "platform/gstreamer/gstmediadevice.h"
 #include "platform/gstreamer/gstwavesound.h"
@@ -21,6 +23,9 @@
 #include "shell/lifecycle.h"
 #include "shell/presentationcore.h"
 #include "shell/programvalues.h"
+#include "tray/tasktimers.h"
+#include "tray/trayicon.h"
+#include "tray/traymessages.h"
 #include "windows/factorywindowloader.h"
 #include "windows/firstrunmeasure.h"
 #include "windows/windowflags.h"
@@ -75,6 +80,11 @@ private:
     SettingsFile settingsFile_{files_, existence_, messages_, screen_, fonts_};
     VoiceSoftware voice_{shell_, messages_, settings_};
     FirstRunMeasure firstRun_{windows_, registry_, flags_};
+    SystemClock clock_;
+    QtTray tray_;
+    TrayIcon trayIcon_{tray_, flags_};
+    TaskTimers taskTimers_{timers_, clock_, settings_, windows_, trayIcon_};
+    TrayMessages trayMessages_{tray_, settings_, windows_, flags_, taskTimers_};
     Lifecycle lifecycle_;
 
     DisplayWindowHost displayHost_;

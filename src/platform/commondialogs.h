@@ -8,7 +8,7 @@ namespace qc {
 
 struct FontChoice {
     QString family;
-    int pointSize = 0;
+    double pointSize = 0; // the desktop offers sizes such as 10.5
     bool bold = false;
     bool italic = false;
 };

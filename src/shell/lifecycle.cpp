@@ -9,6 +9,7 @@
 #include "shell/commandline.h"
 #include "shell/programfolder.h"
 #include "shell/programvalues.h"
+#include "tray/tasktray.h"
 #include "windows/windowmanager.h"
 
 #include <QDir>
@@ -65,6 +66,8 @@ void Lifecycle::initialize(const QString& programFolder, const QString& commandL
             parts_.script.setLocation({});
     }
 
+    if (parts_.settings.integer(SettingKey::TaskUse) > 0)
+        parts_.taskTray.start();
     if (splashMinimised)
         parts_.settings.setText(SettingKey::Win00State, QStringLiteral("1"));
     parts_.windows.openMainWindow();
@@ -72,6 +75,8 @@ void Lifecycle::initialize(const QString& programFolder, const QString& commandL
 
 void Lifecycle::shutdown()
 {
+    if (parts_.settings.integer(SettingKey::TaskUse) > 0)
+        parts_.taskTray.stop();
     parts_.settingsFile.write(parts_.settings, parts_.values.settingsFilePath);
     parts_.windows.unloadTimerWindow();
     parts_.windows.unloadMusicEngine();

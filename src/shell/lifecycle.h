@@ -14,6 +14,7 @@ class Script;
 class Settings;
 class SettingsFile;
 class SingleInstance;
+class TaskTray;
 class WindowManager;
 struct ProgramValues;
 
@@ -30,6 +31,7 @@ public:
         Script& script;
         WindowManager& windows;
         FirstRunWindows& firstRunWindows;
+        TaskTray& taskTray;
     };
     struct Services {
         SingleInstance& singleInstance;

@@ -40,13 +40,7 @@ void MainWindowLogic::onResize()
 {
     if (parts_.flags.firstRun)
         return;
-    if (view_.windowState() == WindowState::Maximized)
-        view_.setWindowState(WindowState::Normal);
-    if (view_.windowState() == WindowState::Normal) {
-        view_.keepFixedSize();
-        return;
-    }
-    hideInTrayWhenMinimised(view_, parts_.settings, parts_.flags);
+    fixedWindowResized(view_, parts_.settings, parts_.flags);
 }
 
 void MainWindowLogic::onQueryUnload()

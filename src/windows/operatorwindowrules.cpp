@@ -37,4 +37,14 @@ void hideInTrayWhenMinimised(PlacedWindowView& view, const Settings& settings, W
     }
 }
 
+void fixedWindowResized(FixedWindowView& view, const Settings& settings, WindowFlags& flags)
+{
+    if (view.windowState() == WindowState::Maximized)
+        view.setWindowState(WindowState::Normal);
+    if (view.windowState() == WindowState::Normal)
+        view.keepFixedSize();
+    else
+        hideInTrayWhenMinimised(view, settings, flags);
+}
+
 } // namespace qc

@@ -6,6 +6,7 @@
 
 namespace qc {
 
+class FixedWindowView;
 class PlacedWindowView;
 class Screen;
 struct WindowFlags;
@@ -39,5 +40,9 @@ private:
 // A minimised operator window hides in the tray when the tray setting is on and the tray icon
 // is there to bring it back; elsewhere it stays minimised, so it is never lost.
 void hideInTrayWhenMinimised(PlacedWindowView& view, const Settings& settings, WindowFlags& flags);
+
+// A window of fixed size after a change of state or size: maximised it goes back to normal,
+// normal it keeps its size, minimised it hides in the tray where that is possible.
+void fixedWindowResized(FixedWindowView& view, const Settings& settings, WindowFlags& flags);
 
 } // namespace qc

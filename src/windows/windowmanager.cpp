@@ -289,6 +289,16 @@ void WindowManager::unloadTimerWindow()
     unload(windowname::kTimerWindow);
 }
 
+void WindowManager::loadTrayWindow()
+{
+    load(windowname::kTrayWindow);
+}
+
+void WindowManager::unloadTrayWindow()
+{
+    unload(windowname::kTrayWindow);
+}
+
 void WindowManager::loadMusicEngine()
 {
     load(windowname::kMusicEngine);

@@ -74,6 +74,9 @@ public:
     void closeAboutDialog();
     void loadTimerWindow();
     void unloadTimerWindow();
+    // The tray window: its loading puts the icon in the tray, its unloading takes it away.
+    void loadTrayWindow();
+    void unloadTrayWindow();
     void loadMusicEngine();
     void unloadMusicEngine();
     void loadOperatorWindows();

@@ -10,6 +10,8 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
+#include <vector>
 
 namespace qc::test {
 
@@ -56,23 +58,48 @@ public:
     QStringList opened;
 };
 
-// Dialogs answered from a queue; an empty queue is a cancel.
+// Dialogs answered from queues; an empty queue is a cancel. `whileOpen` runs inside every
+// dialog, to see the program as it is while the operator chooses.
 class FakeCommonDialogs : public CommonDialogs {
 public:
     std::optional<QString> openFile(const QString& filter, const QString& startFolder) override
     {
         asked << filter + u'@' + startFolder;
-        if (fileAnswers.empty())
-            return std::nullopt;
-        std::optional<QString> answer = fileAnswers.front();
-        fileAnswers.pop_front();
-        return answer;
+        if (std::optional<std::optional<QString>> next = answer(fileAnswers))
+            return *next;
+        return std::nullopt;
     }
-    std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
-    std::optional<QString> chooseColor() override { return std::nullopt; }
+    std::optional<FontChoice> chooseFont(const FontChoice& initial) override
+    {
+        fontsAsked.push_back(initial);
+        return answer(fontAnswers);
+    }
+    std::optional<QString> chooseColor() override
+    {
+        ++colorsAsked;
+        return answer(colorAnswers);
+    }
 
     std::deque<std::optional<QString>> fileAnswers;
-    QStringList asked;
+    std::deque<FontChoice> fontAnswers;
+    std::deque<QString> colorAnswers;   // RRGGBB
+    QStringList asked;                  // "filter@startFolder" of each file dialog
+    std::vector<FontChoice> fontsAsked; // what each font dialog was preset with
+    int colorsAsked = 0;
+    std::function<void()> whileOpen;
+
+private:
+    template <typename T>
+    std::optional<T> answer(std::deque<T>& answers)
+    {
+        if (whileOpen)
+            whileOpen();
+        if (answers.empty())
+            return std::nullopt;
+        std::optional<T> next = std::move(answers.front());
+        answers.pop_front();
+        return next;
+    }
 };
 
 } // namespace qc::test

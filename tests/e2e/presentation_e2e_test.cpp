@@ -41,17 +41,7 @@ protected:
         file.write(bytes);
     }
 
-    QString setting(const QString& key) const
-    {
-        QFile file(dir.filePath(QStringLiteral("QCST.INI")));
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        for (const QString& line : QString::fromLocal8Bit(file.readAll()).split(QStringLiteral("\r\n"))) {
-            if (line.startsWith(key + u'='))
-                return line.mid(key.size() + 1);
-        }
-        return {};
-    }
+    QString setting(const QString& key) const { return settingIn(dir.path(), key); }
 
     XSession session;
     QTemporaryDir dir;

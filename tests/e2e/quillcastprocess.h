@@ -2,10 +2,30 @@
 
 #include "xsession.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 namespace qc::e2e {
+
+// The lines of the settings file the program left in its folder; none when there is none.
+inline QStringList settingsLinesIn(const QString& programFolder)
+{
+    QFile file(programFolder + QStringLiteral("/QCST.INI"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLocal8Bit(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+}
+
+// One value of that file; "" when the key is not there.
+inline QString settingIn(const QString& programFolder, const QString& key)
+{
+    for (const QString& line : settingsLinesIn(programFolder)) {
+        if (line.startsWith(key + u'='))
+            return line.mid(key.size() + 1);
+    }
+    return {};
+}
 
 // The real program started as a user starts it, with its own program folder.
 class QuillcastProcess {

@@ -28,22 +28,9 @@ protected:
         file.write(bytes);
     }
 
-    QStringList settingsLines() const
-    {
-        QFile file(path(QStringLiteral("QCST.INI")));
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromLocal8Bit(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    }
+    QStringList settingsLines() const { return settingsLinesIn(home()); }
 
-    QString setting(const QString& key) const
-    {
-        for (const QString& line : settingsLines()) {
-            if (line.startsWith(key + u'='))
-                return line.mid(key.size() + 1);
-        }
-        return {};
-    }
+    QString setting(const QString& key) const { return settingIn(home(), key); }
 
     QString waitForMainWindow() const
     {

@@ -12,6 +12,7 @@
 #include "doubles/fakeservices.h"
 #include "doubles/fakewindows.h"
 #include "doubles/recordingmessagebox.h"
+#include "doubles/recordingtasktray.h"
 #include "qtprinters.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +43,8 @@ protected:
     Script script{files, files, messages};
     WindowManager windows{registry, records, settings, screen};
     int ended = 0;
-    Lifecycle lifecycle{{values, settings, settingsFile, script, windows, firstRun},
+    test::RecordingTaskTray tray{loader.log};
+    Lifecycle lifecycle{{values, settings, settingsFile, script, windows, firstRun, tray},
                         {singleInstance, messages, osVersion, files, [this] { ++ended; }}};
 };
 
@@ -133,6 +135,25 @@ TEST_F(LifecycleTest, ShutdownWritesTheSettingsAndEnds)
     EXPECT_TRUE(files.contents("/prog/QCST.INI").contains("ShowTxtBreak=3"));
     EXPECT_EQ(loader.log, QStringList({"frmCk00.close", "frmMf00.close"}));
     EXPECT_EQ(ended, 1);
+}
+
+// The tray comes on after the first script and before the main window, and goes off before
+// anything else at the end.
+TEST_F(LifecycleTest, TheTraySettingTurnsTheTrayOnAtStartAndOffAtTheEnd)
+{
+    files.put("/prog/QCST.INI", {"[QCST]", "TaskUse=1", "TaskRefresh=2"});
+    start(QString());
+    lifecycle.shutdown();
+    EXPECT_EQ(loader.log, QStringList({"frmCk00.load", "frmMf00.load", "tray.start", "frmMi00.load", "frmMi00.show",
+                                       "tray.stop", "frmCk00.close", "frmMf00.close"}));
+}
+
+TEST_F(LifecycleTest, WithoutTheTraySettingTheTrayIsNeverTouched)
+{
+    files.put("/prog/QCST.INI", {"[QCST]", "TaskUse=0", "TaskRefresh=2"});
+    start(QString());
+    lifecycle.shutdown();
+    EXPECT_FALSE(loader.log.join(u' ').contains(u"tray")) << loader.log.join(u' ').toStdString();
 }
 
 } // namespace

@@ -12,9 +12,14 @@ QString qtNameFilter(const QString& filter)
     const QStringList parts = filter.split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(u';', u' ');
-        filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+        QStringList patterns = parts[i + 1].split(u';');
+        // "*.*" meant every file; here it would pass only names with a dot, and most
+        // programs on this desktop have none.
+        for (QString& pattern : patterns) {
+            if (pattern == QStringLiteral("*.*"))
+                pattern = QStringLiteral("*");
+        }
+        filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(u' '));
     }
     return filters.join(QStringLiteral(";;"));
 }
@@ -29,14 +34,16 @@ std::optional<QString> QtCommonDialogs::openFile(const QString& filter, const QS
 
 std::optional<FontChoice> QtCommonDialogs::chooseFont(const FontChoice& initial)
 {
-    QFont font(initial.family, initial.pointSize);
+    QFont font(initial.family);
+    if (initial.pointSize > 0)
+        font.setPointSizeF(initial.pointSize);
     font.setBold(initial.bold);
     font.setItalic(initial.italic);
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, font);
     if (!ok)
         return std::nullopt;
-    return FontChoice{chosen.family(), chosen.pointSize(), chosen.bold(), chosen.italic()};
+    return FontChoice{chosen.family(), chosen.pointSizeF(), chosen.bold(), chosen.italic()};
 }
 
 std::optional<QString> QtCommonDialogs::chooseColor()

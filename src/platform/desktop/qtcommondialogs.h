@@ -12,6 +12,7 @@ public:
 };
 
 // "desc|pattern;pattern|desc|pattern" as a Qt name filter "desc (pattern pattern);;...".
+// "*.*" stands for every file, as it did on the desktop the filters were written for.
 QString qtNameFilter(const QString& filter);
 
 } // namespace qc

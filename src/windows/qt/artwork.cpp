@@ -41,7 +41,8 @@ QPixmap quillcastMark(int size)
 QIcon quillcastIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64})
+    // The sizes desktops ask for in menus, panels and trays.
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         icon.addPixmap(quillcastMark(size));
     return icon;
 }
