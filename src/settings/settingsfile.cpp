@@ -168,34 +168,59 @@ void SettingsFile::checkWinTune(Settings& settings, const SettingsPlace& place) 
     deriveWinTune(settings);
 }
 
-void SettingsFile::check(Settings& settings, const SettingsPlace& place) const
+bool SettingsFile::check(Settings& settings, const SettingsPlace& place) const
 {
-    for (K left : {K::Win00Left, K::Win01Left, K::Win02Left, K::Win03Left})
-        settings.setText(left, validLeft(settings.text(left), screen_));
-    for (K top : {K::Win00Top, K::Win01Top, K::Win02Top, K::Win03Top})
-        settings.setText(top, validTop(settings.text(top), screen_));
-    settings.setText(K::Win02Width, validWidth(settings.text(K::Win02Width), screen_));
-    settings.setText(K::Win02Height, validHeight(settings.text(K::Win02Height), screen_));
+    // What is in force when a value cannot be read: the key's default, so that the next save
+    // repairs the file instead of writing the bad text back.
+    Settings defaults;
+    setDefaults(defaults, place);
+    setOsWinTune(defaults, place.osVersion);
+    bool unreadable = false;
+    // Checks keys together; when one cannot be read, they all take their defaults.
+    const auto guarded = [&](std::initializer_list<K> keys, const auto& checkKeys) {
+        try {
+            checkKeys();
+            return true;
+        } catch (const NumberOverflow&) {
+        } catch (const NotANumber&) {
+        }
+        unreadable = true;
+        for (K key : keys)
+            settings.setText(key, defaults.text(key));
+        return false;
+    };
+    // Each key on its own: one that cannot be read never leaves the keys after it unchecked.
+    const auto each = [&](std::initializer_list<K> keys, const auto& checkKey) {
+        for (K key : keys)
+            guarded({key}, [&] { checkKey(key); });
+    };
 
-    checkWinTune(settings, place);
+    each({K::Win00Left, K::Win01Left, K::Win02Left, K::Win03Left},
+         [&](K key) { settings.setText(key, validLeft(settings.text(key), screen_)); });
+    each({K::Win00Top, K::Win01Top, K::Win02Top, K::Win03Top},
+         [&](K key) { settings.setText(key, validTop(settings.text(key), screen_)); });
+    each({K::Win02Width}, [&](K key) { settings.setText(key, validWidth(settings.text(key), screen_)); });
+    each({K::Win02Height}, [&](K key) { settings.setText(key, validHeight(settings.text(key), screen_)); });
 
-    for (K key : {K::TaskUse, K::TaskRefresh, K::ClipClear})
-        clampInteger(settings, key);
+    if (!guarded({K::WinTuneAddWidth, K::WinTuneAddHeight}, [&] { checkWinTune(settings, place); }))
+        deriveWinTune(settings);
+
+    each({K::TaskUse, K::TaskRefresh, K::ClipClear}, [&](K key) { clampInteger(settings, key); });
     if (!isDrivePath(settings.text(K::InitDir)))
         settings.setText(K::InitDir, place.programFolder);
     settings.setText(K::ShowTxtFName, checkFontName(settings.text(K::ShowTxtFName), fonts_));
-    for (K key : {K::ShowTxtFSize, K::ShowTxtFBold, K::ShowTxtFItalic})
-        clampInteger(settings, key);
+    each({K::ShowTxtFSize, K::ShowTxtFBold, K::ShowTxtFItalic}, [&](K key) { clampInteger(settings, key); });
     settings.setText(K::ShowTxtFColor, normalizeColorText(settings.text(K::ShowTxtFColor), ColorKind::Text));
     settings.setText(K::ShowTxtBColor, normalizeColorText(settings.text(K::ShowTxtBColor), ColorKind::Background));
-    for (K key : {K::ShowTxtBreak, K::ShowTxtQcTxt, K::ShowTxtClip, K::ShowTxtSimpleUse})
-        clampInteger(settings, key);
+    each({K::ShowTxtBreak, K::ShowTxtQcTxt, K::ShowTxtClip, K::ShowTxtSimpleUse},
+         [&](K key) { clampInteger(settings, key); });
     settings.setText(K::ShowTxtClipSpace, limitLength(settings.text(K::ShowTxtClipSpace), 80));
-    for (K key : {K::ShowTxtCmShow, K::ShowTxtVoiceSoftAuto})
-        clampInteger(settings, key);
+    each({K::ShowTxtCmShow, K::ShowTxtVoiceSoftAuto}, [&](K key) { clampInteger(settings, key); });
 
+    // Every integer setting is in its range by now.
     for (const IntegerRule& rule : kIntegerRules)
         settings.setInteger(rule.key, int16OfText(settings.text(rule.key)));
+    return !unreadable;
 }
 
 void SettingsFile::read(Settings& settings, const SettingsPlace& place, FirstRunWindows& windows,
@@ -221,13 +246,8 @@ void SettingsFile::read(Settings& settings, const SettingsPlace& place, FirstRun
     lines += overrides;
 
     takeSettingLines(settings, lines);
-    try {
-        check(settings, place);
-    } catch (const NumberOverflow&) {
+    if (!check(settings, place))
         messages_.show(kSettingsReadErrorMessage, kShortProgramName);
-    } catch (const NotANumber&) {
-        messages_.show(kSettingsReadErrorMessage, kShortProgramName);
-    }
 }
 
 void SettingsFile::write(Settings& settings, const QString& filePath)

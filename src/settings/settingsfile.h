@@ -63,7 +63,8 @@ public:
 private:
     void setDefaults(Settings& settings, const SettingsPlace& place) const;
     void placeFirstRunWindows(Settings& settings, FirstRunWindows& windows) const;
-    void check(Settings& settings, const SettingsPlace& place) const;
+    // Checks every key; false when some value could not be read (it then has its default).
+    bool check(Settings& settings, const SettingsPlace& place) const;
     void checkWinTune(Settings& settings, const SettingsPlace& place) const;
 
     TextFiles& files_;

@@ -72,8 +72,34 @@ TEST(EncodeTextLines, CodePageWhenItFitsElseMarkedUtf8)
     // Whatever was written reads back the same, also characters whose code page 932 form
     // would read back as another character.
     for (const QStringList& lines : {QStringList{"表示", "ﾃｷｽﾄ", "a\\b"}, QStringList{"😀", "한국어"},
-                                     QStringList{"¥100"}, QStringList{"〜"}, QStringList{"−"}, QStringList{"—"}})
-        EXPECT_EQ(decodeTextLines(encodeTextLines(lines), 100), lines);
+                                     QStringList{"¥100"}, QStringList{"〜"}, QStringList{"−"}, QStringList{"—"},
+                                     QStringList{"ShowTxtClipSpace=ﾗｼﾞｵ"}, QStringList{"InitDir=/home/me/ﾗｼﾞｵ/"},
+                                     QStringList{"ｱｲ", "ｳｴｵ"}})
+        EXPECT_EQ(decodeTextLines(encodeTextLines(lines), 100), lines) << lines.join(u' ').toStdString();
+}
+
+TEST(EncodeTextLines, CodePageBytesThatAlsoReadAsUtf8AreWrittenAsMarkedUtf8)
+{
+    // ﾗｼﾞｵ in code page 932 is D7 BC DE B5: two valid UTF-8 characters.
+    const QByteArray written = encodeTextLines({"ShowTxtClipSpace=ﾗｼﾞｵ"});
+    EXPECT_TRUE(written.startsWith("\xEF\xBB\xBF"));
+}
+
+// A UTF-8 file with a stray byte or two is still UTF-8: the damage becomes U+FFFD and every
+// other Japanese text stays as it was.
+TEST(DecodeTextLines, AFewStrayBytesInUtf8AreDamageNotCodePage932)
+{
+    QByteArray bytes;
+    for (int i = 0; i < 100; ++i)
+        bytes += "\xE8\xA1\xA8";  // 表
+    bytes += "\r\nPause=\xE3\x80\x81\xFF\xE3\x80\x81\r\n";  // 、 a stray byte 、
+    const QStringList lines = decodeTextLines(bytes, 100);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], QString(100, QChar(0x8868)));
+    EXPECT_EQ(lines[1], QStringLiteral("Pause=、\uFFFD、"));
+
+    // Mostly stray bytes: code page 932 text that happens to hold one UTF-8 look-alike.
+    EXPECT_EQ(decodeTextLines("\x95\x5C\x8E\xA6\xD7\xBC\x95\x5C\x8E\xA6", 10), QStringList({"表示ﾗｼ表示"}));
 }
 
 } // namespace

@@ -129,25 +129,74 @@ TEST_F(SettingsFileTest, WinTuneRule)
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
-TEST_F(SettingsFileTest, AnOverflowStopsCheckingAndTellsTheOperator)
+TEST_F(SettingsFileTest, AValueThatCannotBeReadTellsTheOperatorOnceAndTheRestIsStillChecked)
 {
-    readFile({"ShowTxtFColor=abc", "ShowTxtBreak=3", "ShowTxtFSize=40000", "ShowTxtBColor=123"});
+    readFile({"ShowTxtFColor=xyz", "ShowTxtBreak=3", "ShowTxtFSize=40000", "ShowTxtBColor=123",
+              "Win00Left=1e300"});
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].text, "設定ファイル読み込みエラーです。");
     EXPECT_EQ(messages.shown[0].title, "QCST");
-    // Checked before the error: keeps its checked value; after it: unchecked.
-    EXPECT_EQ(settings.text(K::InitDir), "/prog/");
-    EXPECT_EQ(settings.text(K::ShowTxtFColor), "abc");
-    // Integer forms are converted last, so all keep their defaults.
-    EXPECT_EQ(settings.integer(K::ShowTxtBreak), 10);
+    EXPECT_EQ(settings.text(K::ShowTxtFSize), "20");
     EXPECT_EQ(settings.integer(K::ShowTxtFSize), 20);
+    EXPECT_EQ(settings.text(K::ShowTxtFColor), "000000");
+    EXPECT_EQ(settings.integer(K::ShowTxtBreak), 3);
+    EXPECT_EQ(settings.text(K::ShowTxtBColor), "000123");
+    EXPECT_EQ(settings.text(K::Win00Left), QString::number(15360 / 2));
 }
 
-TEST_F(SettingsFileTest, AWinTuneThatIsNotANumberIsAReadError)
+// A value that cannot be read takes the key's default, which is what the next save writes:
+// the same message never comes back at the next start, and no window ever gets the bad value.
+struct UnreadableCase {
+    const char* lines;  // separated by "|"
+    SettingKey key;
+    const char* inForce;
+};
+
+void PrintTo(const UnreadableCase& c, std::ostream* os)
+{
+    *os << c.lines;
+}
+
+class UnreadableValues : public SettingsFileTest, public ::testing::WithParamInterface<UnreadableCase> {};
+
+TEST_P(UnreadableValues, TakeTheirDefaultAndTheNextSaveRepairsTheFile)
+{
+    const UnreadableCase& c = GetParam();
+    const QStringList bad = QString::fromLatin1(c.lines).split(u'|');
+    readFile(bad + QStringList{"ShowTxtBreak=3", "Win03Top=100"});
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(settings.text(c.key), QString::fromLatin1(c.inForce));
+    EXPECT_EQ(settings.integer(K::ShowTxtBreak), 3) << "a later key was left unchecked";
+    EXPECT_EQ(settings.text(K::Win03Top), "100");
+
+    settingsFile.write(settings, kIni);
+    EXPECT_FALSE(files.contents(kIni).contains(bad.first()));
+    messages.shown.clear();
+    read();
+    EXPECT_TRUE(messages.shown.empty()) << "the saved file still cannot be read";
+    EXPECT_EQ(settings.text(c.key), QString::fromLatin1(c.inForce));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, UnreadableValues,
+    ::testing::Values(UnreadableCase{"Win00Left=1e300", K::Win00Left, "7680"},
+                      UnreadableCase{"Win01Left=1e300", K::Win01Left, "7680"},
+                      UnreadableCase{"Win03Left=1e300", K::Win03Left, "7680"},
+                      UnreadableCase{"Win02Top=-1e300", K::Win02Top, "5760"},
+                      UnreadableCase{"Win02Width=1e10", K::Win02Width, "11059"},
+                      UnreadableCase{"Win02Height=1e10", K::Win02Height, "4838"},
+                      UnreadableCase{"WinTuneAddWidth=abc|WinTuneAddHeight=10", K::WinTuneAddWidth, "120"},
+                      UnreadableCase{"ShowTxtFSize=40000", K::ShowTxtFSize, "20"},
+                      UnreadableCase{"TaskRefresh=1e9", K::TaskRefresh, "1"}),
+    [](const auto& info) { return std::to_string(info.index); });
+
+TEST_F(SettingsFileTest, AWinTuneThatIsNotANumberLeavesBothAllowancesAtTheSystemsDefaults)
 {
     readFile({"WinTuneAddWidth=abc", "WinTuneAddHeight=10"});
     ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].text, "設定ファイル読み込みエラーです。");
+    EXPECT_EQ(settings.text(K::WinTuneAddHeight), "60");
+    EXPECT_EQ(settings.winTuneWidth, 330);
+    EXPECT_EQ(settings.winTuneHeight, 660);
 }
 
 TEST_F(SettingsFileTest, AnUnreadableFileKeepsTheDefaults)

@@ -49,8 +49,9 @@ QList<QByteArrayView> splitRawLines(QByteArrayView bytes, int maxLines)
     return lines;
 }
 
-bool isValidUtf8(QByteArrayView bytes)
+Utf8Census utf8Census(QByteArrayView bytes)
 {
+    Utf8Census census;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const qsizetype size = bytes.size();
     qsizetype i = 0;
@@ -71,24 +72,38 @@ bool isValidUtf8(QByteArrayView bytes)
         } else if (c >= 0xF0 && c <= 0xF4) {
             extra = 3;
             codePoint = c & 0x07;
-        } else {
-            return false;
         }
-        if (i + extra >= size)
-            return false;
-        for (int k = 1; k <= extra; ++k) {
+        bool valid = extra > 0 && i + extra < size;
+        for (int k = 1; valid && k <= extra; ++k) {
             const unsigned char next = p[i + k];
-            if ((next & 0xC0) != 0x80)
-                return false;
+            valid = (next & 0xC0) == 0x80;
             codePoint = (codePoint << 6) | (next & 0x3F);
         }
         // Overlong forms, surrogates and values beyond U+10FFFF are not UTF-8.
-        if ((extra == 2 && codePoint < 0x800) || (extra == 3 && codePoint < 0x10000)
-            || (codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF)
-            return false;
-        i += extra + 1;
+        valid = valid && !((extra == 2 && codePoint < 0x800) || (extra == 3 && codePoint < 0x10000)
+                           || (codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF);
+        if (valid) {
+            ++census.sequences;
+            i += extra + 1;
+        } else {
+            ++census.strayBytes;
+            ++i;
+        }
     }
-    return true;
+    return census;
+}
+
+bool isValidUtf8(QByteArrayView bytes)
+{
+    return utf8Census(bytes).strayBytes == 0;
+}
+
+bool readsAsUtf8(QByteArrayView bytes)
+{
+    const Utf8Census census = utf8Census(bytes);
+    // A few stray bytes in a UTF-8 file are damage, not a sign of code page 932, whose text
+    // makes stray bytes of most of its characters.
+    return census.strayBytes * 100 <= (census.sequences + census.strayBytes) * 1;
 }
 
 QString decodeCp932(QByteArrayView bytes)
@@ -150,7 +165,7 @@ QStringList decodeTextLines(QByteArrayView bytes, int maxLines)
     const QList<QByteArrayView> rawLines = splitRawLines(bytes, maxLines);
     const qsizetype consumed =
         rawLines.isEmpty() ? 0 : (rawLines.last().data() + rawLines.last().size()) - bytes.data();
-    const bool utf8 = marked || isValidUtf8(bytes.first(consumed));
+    const bool utf8 = marked || readsAsUtf8(bytes.first(consumed));
 
     QStringList lines;
     lines.reserve(rawLines.size());
@@ -167,9 +182,11 @@ QByteArray encodeTextLines(const QStringList& lines)
         text += QStringLiteral("\r\n");
     }
     // Some characters have a code page 932 form that reads back as another character (the
-    // yen sign becomes a backslash, a wave dash a full-width tilde): only a form that reads
-    // back unchanged will do.
-    if (std::optional<QByteArray> cp932 = encodeCp932(text); cp932 && decodeCp932(*cp932) == text)
+    // yen sign becomes a backslash, a wave dash a full-width tilde), and some code page 932
+    // bytes are also UTF-8 (pairs of half-width katakana): only a form that the reader takes
+    // back to the very same lines will do.
+    if (std::optional<QByteArray> cp932 = encodeCp932(text);
+        cp932 && decodeTextLines(*cp932, int(lines.size()) + 1) == lines)
         return *cp932;
     return QByteArray(kUtf8Mark) + text.toUtf8();
 }

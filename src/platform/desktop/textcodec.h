@@ -17,7 +17,17 @@ namespace qc {
 // At most maxLines lines.
 QList<QByteArrayView> splitRawLines(QByteArrayView bytes, int maxLines);
 
+// The multi-byte sequences that are valid UTF-8, and the bytes that belong to none.
+struct Utf8Census {
+    qsizetype sequences = 0;
+    qsizetype strayBytes = 0;
+};
+Utf8Census utf8Census(QByteArrayView bytes);
+
 bool isValidUtf8(QByteArrayView bytes);
+
+// UTF-8 with at most a few stray bytes: at least 99 % of what is not ASCII is valid UTF-8.
+bool readsAsUtf8(QByteArrayView bytes);
 
 // Code page 932 (Shift-JIS, Windows variant) to text; undecodable bytes become U+FFFD.
 QString decodeCp932(QByteArrayView bytes);
@@ -25,12 +35,13 @@ QString decodeCp932(QByteArrayView bytes);
 // Code page 932 bytes of a text; nullopt when a character has no code page 932 form.
 std::optional<QByteArray> encodeCp932(const QString& text);
 
-// The lines of a text file: UTF-8 when it starts with a byte order mark or is valid UTF-8
-// as a whole (the mark dropped), else code page 932.
+// The lines of a text file: UTF-8 when it starts with a byte order mark (dropped) or reads as
+// UTF-8, stray bytes becoming U+FFFD; else code page 932.
 QStringList decodeTextLines(QByteArrayView bytes, int maxLines);
 
-// A text file of lines each ended by CR LF: code page 932 when every character fits and reads
-// back unchanged, else UTF-8 with a byte order mark, so that nothing is lost.
+// A text file of lines each ended by CR LF: code page 932 when every character fits and the
+// file reads back to the same lines, else UTF-8 with a byte order mark, so that nothing is
+// lost or changed.
 QByteArray encodeTextLines(const QStringList& lines);
 
 } // namespace qc
