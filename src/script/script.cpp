@@ -4,8 +4,31 @@
 #include "platform/messagebox.h"
 #include "platform/textfiles.h"
 #include "script/paths.h"
+#include "script/scripttables.h"
+#include "script/texthelpers.h"
 
 namespace qc {
+
+namespace {
+
+// The lines that fit in the script's character limit; a line that would pass it is cut there,
+// and the lines after it are dropped.
+QStringList withinCharacterLimit(QStringList lines)
+{
+    qsizetype total = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const qsizetype room = kMaxScriptCharacters - total;
+        if (lines[i].size() > room) {
+            lines[i] = firstCharacters(lines[i], room);
+            lines.resize(room > 0 ? i + 1 : i);
+            break;
+        }
+        total += lines[i].size();
+    }
+    return lines;
+}
+
+} // namespace
 
 ScriptLocation ScriptLocation::ofPath(const QString& path)
 {
@@ -27,7 +50,7 @@ void Script::load()
         messages_.show(kScriptReadErrorMessage, kShortProgramName);
         return;
     }
-    content_ = parseScript(*lines, location_.fileName);
+    content_ = parseScript(withinCharacterLimit(*lines), location_.fileName);
 }
 
 void Script::clear()

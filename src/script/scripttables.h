@@ -11,6 +11,10 @@
 namespace qc {
 
 inline constexpr int kMaxScriptLines = 5000;
+// At most this many characters of a script are kept, the lines that would pass it dropped as
+// lines after the 5000th are: far more than any show's script, and little enough that the
+// display lays out a step of all of it within a second.
+inline constexpr qsizetype kMaxScriptCharacters = 2'000'000;
 
 enum class LineKind : std::int16_t {
     None = 0,    // no line here

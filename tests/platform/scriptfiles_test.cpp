@@ -86,5 +86,24 @@ TEST_F(ScriptFiles, AFolderIsNotAScript)
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
+// A file of one enormous line: the loader keeps the script's first 2 million characters, so
+// that the show steps through it at once instead of freezing on it.
+TEST_F(ScriptFiles, OneEnormousLineIsCutAtTheScriptsCharacterLimit)
+{
+    load(write("huge.txt", "A\r\n" + QByteArray(20 * 1024 * 1024, 'x') + "\r\nB\r\n"));
+    ASSERT_EQ(script.content().lineCount(), 2);
+    EXPECT_EQ(script.content().line(1).text, "A");
+    EXPECT_EQ(script.content().line(2).text.size(), kMaxScriptCharacters - 1);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ScriptFiles, LinesPastTheCharacterLimitAreDroppedLikeLinesPastTheLineLimit)
+{
+    const QByteArray line(1000 * 1000, 'y');
+    load(write("wide.txt", line + "\r\n" + line + "\r\nlast\r\n"));
+    ASSERT_EQ(script.content().lineCount(), 2);
+    EXPECT_EQ(script.content().line(2).text.size(), 1000 * 1000);
+}
+
 } // namespace
 } // namespace qc

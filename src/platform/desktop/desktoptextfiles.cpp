@@ -9,9 +9,10 @@ namespace qc {
 
 namespace {
 
-// What is read of a file at the most: a file larger than this is not text the program uses,
-// and reading on would only cost time and memory.
-constexpr qint64 kMaxReadBytes = 64 * 1024 * 1024;
+// What is read of a file at the most: a file larger than this is not text the program uses
+// (a script keeps at most 2 million characters), and reading on would only cost time and
+// memory.
+constexpr qint64 kMaxReadBytes = 8 * 1024 * 1024;
 constexpr qint64 kChunkBytes = 1024 * 1024;
 
 } // namespace
