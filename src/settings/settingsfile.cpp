@@ -13,6 +13,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace qc {
 
 namespace {
@@ -168,14 +170,14 @@ void SettingsFile::checkWinTune(Settings& settings, const SettingsPlace& place) 
     deriveWinTune(settings);
 }
 
-bool SettingsFile::check(Settings& settings, const SettingsPlace& place) const
+QStringList SettingsFile::check(Settings& settings, const SettingsPlace& place) const
 {
     // What is in force when a value cannot be read: the key's default, so that the next save
     // repairs the file instead of writing the bad text back.
     Settings defaults;
     setDefaults(defaults, place);
     setOsWinTune(defaults, place.osVersion);
-    bool unreadable = false;
+    QStringList unreadable;
     // Checks keys together; when one cannot be read, they all take their defaults.
     const auto guarded = [&](std::initializer_list<K> keys, const auto& checkKeys) {
         try {
@@ -184,9 +186,10 @@ bool SettingsFile::check(Settings& settings, const SettingsPlace& place) const
         } catch (const NumberOverflow&) {
         } catch (const NotANumber&) {
         }
-        unreadable = true;
-        for (K key : keys)
+        for (K key : keys) {
+            unreadable << QString(settingName(key));
             settings.setText(key, defaults.text(key));
+        }
         return false;
     };
     // Each key on its own: one that cannot be read never leaves the keys after it unchecked.
@@ -220,13 +223,14 @@ bool SettingsFile::check(Settings& settings, const SettingsPlace& place) const
     // Every integer setting is in its range by now.
     for (const IntegerRule& rule : kIntegerRules)
         settings.setInteger(rule.key, int16OfText(settings.text(rule.key)));
-    return !unreadable;
+    return unreadable;
 }
 
 void SettingsFile::read(Settings& settings, const SettingsPlace& place, FirstRunWindows& windows,
                         const QStringList& overrides)
 {
     setDefaults(settings, place);
+    unreadableKeys_.clear();
 
     QStringList lines;
     if (!existence_.fileExists(place.filePath)) {
@@ -238,16 +242,27 @@ void SettingsFile::read(Settings& settings, const SettingsPlace& place, FirstRun
     } else {
         const std::optional<QStringList> fileLines = files_.readLines(place.filePath, 1 << 20);
         if (!fileLines) {
+            unreadableKeys_ = {QString()};
             messages_.show(kSettingsReadErrorMessage, kShortProgramName);
             return;
         }
         lines = *fileLines;
+        // Not a settings file at all (binary data): its values are not read, and the
+        // operator hears of it rather than finding the settings silently back at defaults.
+        if (std::any_of(lines.cbegin(), lines.cend(), [](const QString& line) { return line.contains(QChar(0)); })) {
+            unreadableKeys_ = {QString()};
+            messages_.show(kSettingsReadErrorMessage, kShortProgramName);
+            lines.clear();
+        }
     }
     lines += overrides;
 
     takeSettingLines(settings, lines);
-    if (!check(settings, place))
+    const QStringList unreadable = check(settings, place);
+    if (!unreadable.isEmpty()) {
+        unreadableKeys_ += unreadable;
         messages_.show(kSettingsReadErrorMessage, kShortProgramName);
+    }
 }
 
 void SettingsFile::write(Settings& settings, const QString& filePath)

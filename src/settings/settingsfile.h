@@ -60,11 +60,15 @@ public:
     // minimised main window.
     void write(Settings& settings, const QString& filePath);
 
+    // What the last read could not read: key names, or "" for the file itself.
+    const QStringList& unreadableKeys() const { return unreadableKeys_; }
+
 private:
     void setDefaults(Settings& settings, const SettingsPlace& place) const;
     void placeFirstRunWindows(Settings& settings, FirstRunWindows& windows) const;
-    // Checks every key; false when some value could not be read (it then has its default).
-    bool check(Settings& settings, const SettingsPlace& place) const;
+    // Checks every key; the names of those whose values could not be read (they then have
+    // their defaults).
+    QStringList check(Settings& settings, const SettingsPlace& place) const;
     void checkWinTune(Settings& settings, const SettingsPlace& place) const;
 
     TextFiles& files_;
@@ -72,6 +76,7 @@ private:
     MessageBox& messages_;
     const Screen& screen_;
     const FontProbe& fonts_;
+    QStringList unreadableKeys_;
 };
 
 // Takes "Key=value" lines into the settings' text forms: exact key case, the value is the

@@ -59,6 +59,19 @@ TEST_F(DesktopFiles, UnreadableThingsAreNoCrash)
     EXPECT_TRUE(!folder || folder->isEmpty());
 }
 
+// A save cut short by a kill on a file system without unnamed files leaves "QCST.INI.XXXXXX";
+// the next save clears it away and nothing else.
+TEST_F(DesktopFiles, ASaveClearsWhatAnInterruptedSaveLeftBeside)
+{
+    writeBytes("QCST.INI.aB3xYz", "half a file");
+    writeBytes("QCST.INI.keep-me", "the operator's copy");
+    writeBytes("QCST.INI.bak", "the operator's backup");
+    ASSERT_TRUE(files.writeLines(path("QCST.INI"), {"[QCST]"}));
+    EXPECT_FALSE(QFile::exists(path("QCST.INI.aB3xYz")));
+    EXPECT_TRUE(QFile::exists(path("QCST.INI.keep-me")));
+    EXPECT_TRUE(QFile::exists(path("QCST.INI.bak")));
+}
+
 TEST_F(DesktopFiles, BinaryAndHugeInputsStayBounded)
 {
     QByteArray binary;

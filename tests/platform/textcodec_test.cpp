@@ -57,6 +57,23 @@ TEST(DecodeTextLines, UndecodableBytesBecomeReplacementCharacters)
     EXPECT_EQ(lines[1], QStringLiteral("\uFFFD"));
 }
 
+TEST(DecodeTextLines, Utf16WithItsMarkInEitherByteOrder)
+{
+    QByteArray little("\xFF\xFE");
+    QByteArray big("\xFE\xFF");
+    for (const char16_t unit : u"[QCST]\r\nShowTxtClipSpace=、、\r\n") {
+        if (unit == 0)
+            break;
+        little += char(unit & 0xFF);
+        little += char(unit >> 8);
+        big += char(unit >> 8);
+        big += char(unit & 0xFF);
+    }
+    const QStringList expected{"[QCST]", "ShowTxtClipSpace=、、"};
+    EXPECT_EQ(decodeTextLines(little, 100), expected);
+    EXPECT_EQ(decodeTextLines(big, 100), expected);
+}
+
 TEST(DecodeTextLines, OnlyTheKeptLinesDecideTheEncoding)
 {
     // A code page 932 byte after the last kept line does not change how the kept lines read.

@@ -199,6 +199,14 @@ TEST_F(SettingsFileTest, AWinTuneThatIsNotANumberLeavesBothAllowancesAtTheSystem
     EXPECT_EQ(settings.winTuneHeight, 660);
 }
 
+TEST_F(SettingsFileTest, AFileOfBinaryDataIsAReadErrorNotSilentDefaults)
+{
+    readFile({QString(40, QChar(0)), "ShowTxtBreak=3"});
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(settings.integer(K::ShowTxtBreak), 10);
+    EXPECT_EQ(settingsFile.unreadableKeys(), QStringList({QString()}));
+}
+
 TEST_F(SettingsFileTest, AnUnreadableFileKeepsTheDefaults)
 {
     files.putUnreadable(kIni);

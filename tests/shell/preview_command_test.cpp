@@ -153,6 +153,31 @@ TEST_F(PreviewCommand, ErrorsGoToStandardErrorOnly)
     }
 }
 
+TEST_F(PreviewCommand, ABadSettingsFileIsNamedWithTheKeysThatCannotBeRead)
+{
+    const QString script = writeScript(kScript);
+    const QString settingsPath = dir.filePath("QCST.INI");
+    {
+        QFile settings(settingsPath);
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+        settings.write("[QCST]\r\nWin00Left=1e300\r\nShowTxtBreak=3\r\n");
+    }
+    Result result = run({"--preview", script, "--set", "ShowTxtFSize=99999"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(result.errors.contains(settingsPath)) << result.errors.toStdString();
+    EXPECT_TRUE(result.errors.contains("Win00Left, ShowTxtFSize")) << result.errors.toStdString();
+
+    {
+        QFile settings(settingsPath);
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+        settings.write(QByteArray(64, '\0'));
+    }
+    result = run({"--preview", script});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(result.errors.contains("the settings file '" + settingsPath + "' cannot be read"))
+        << result.errors.toStdString();
+}
+
 TEST_F(PreviewCommand, HelpAndVersion)
 {
     const Result help = run({"--help"});

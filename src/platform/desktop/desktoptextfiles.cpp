@@ -2,7 +2,10 @@
 
 #include "platform/desktop/textcodec.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace qc {
@@ -14,6 +17,21 @@ namespace {
 // memory.
 constexpr qint64 kMaxReadBytes = 8 * 1024 * 1024;
 constexpr qint64 kChunkBytes = 1024 * 1024;
+
+// Where the file system cannot make unnamed files, a save goes through a named temporary file
+// "<name>.XXXXXX" beside the file; a save cut short by a kill leaves it there. The program runs
+// once per folder, so any such file is from an earlier run.
+void removeLeftoverSaves(const QString& path)
+{
+    const QFileInfo saved(path);
+    const QRegularExpression leftover(
+        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(saved.fileName())));
+    QDir folder = saved.absoluteDir();
+    for (const QString& name : folder.entryList({saved.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden)) {
+        if (leftover.match(name).hasMatch())
+            folder.remove(name);
+    }
+}
 
 } // namespace
 
@@ -50,7 +68,10 @@ bool DesktopTextFiles::writeLines(const QString& path, const QStringList& lines)
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit())
+        return false;
+    removeLeftoverSaves(path);
+    return true;
 }
 
 } // namespace qc

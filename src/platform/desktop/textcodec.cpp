@@ -157,8 +157,31 @@ std::optional<QByteArray> encodeCp932(const QString& text)
     return out;
 }
 
+namespace {
+
+// Text saved as UTF-16 by an editor, recognised by its byte order mark.
+std::optional<QString> utf16Text(QByteArrayView bytes)
+{
+    const bool little = bytes.startsWith("\xFF\xFE");
+    if (!little && !bytes.startsWith("\xFE\xFF"))
+        return std::nullopt;
+    QString text;
+    text.reserve((bytes.size() - 2) / 2);
+    for (qsizetype i = 2; i + 1 < bytes.size(); i += 2) {
+        const auto first = char16_t(static_cast<unsigned char>(bytes[i]));
+        const auto second = char16_t(static_cast<unsigned char>(bytes[i + 1]));
+        text.append(QChar(little ? char16_t(first | second << 8) : char16_t(first << 8 | second)));
+    }
+    return text;
+}
+
+} // namespace
+
 QStringList decodeTextLines(QByteArrayView bytes, int maxLines)
 {
+    // Read through the UTF-8 road, so that lines split the same whatever the form.
+    if (const std::optional<QString> text = utf16Text(bytes))
+        return decodeTextLines(QByteArray(kUtf8Mark) + text->toUtf8(), maxLines);
     const bool marked = bytes.startsWith(kUtf8Mark);
     if (marked)
         bytes = bytes.sliced(3);

@@ -35,8 +35,9 @@ QString decodeCp932(QByteArrayView bytes);
 // Code page 932 bytes of a text; nullopt when a character has no code page 932 form.
 std::optional<QByteArray> encodeCp932(const QString& text);
 
-// The lines of a text file: UTF-8 when it starts with a byte order mark (dropped) or reads as
-// UTF-8, stray bytes becoming U+FFFD; else code page 932.
+// The lines of a text file: UTF-16 or UTF-8 when it starts with the form's byte order mark
+// (dropped); else UTF-8 when it reads as UTF-8, stray bytes becoming U+FFFD; else code page
+// 932.
 QStringList decodeTextLines(QByteArrayView bytes, int maxLines);
 
 // A text file of lines each ended by CR LF: code page 932 when every character fits and the

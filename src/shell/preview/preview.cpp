@@ -93,11 +93,15 @@ int runPreview(const QStringList& args, QTextStream& out, QTextStream& err)
     // The settings the program would use: its settings file, then the overrides.
     const QString programFolder = currentProgramFolder([&](const QString& path) { return existence.fileExists(path); });
     Settings settings;
-    SettingsFile(files, existence, messages, screen, fonts)
-        .read(settings, {programFolder + kSettingsFileName, programFolder, QStringLiteral("0.000")},
-              firstRunWindows, options.settingLines);
-    if (!messages.messages.isEmpty())
-        return fail(err, QStringLiteral("a setting could not be read: %1").arg(options.settingLines.join(u' ')));
+    SettingsFile settingsFile(files, existence, messages, screen, fonts);
+    const QString settingsPath = programFolder + kSettingsFileName;
+    settingsFile.read(settings, {settingsPath, programFolder, QStringLiteral("0.000")}, firstRunWindows,
+                      options.settingLines);
+    if (settingsFile.unreadableKeys().contains(QString()))
+        return fail(err, QStringLiteral("the settings file '%1' cannot be read").arg(settingsPath));
+    if (!settingsFile.unreadableKeys().isEmpty())
+        return fail(err, QStringLiteral("settings that cannot be read (in '%1' or the options): %2")
+                             .arg(settingsPath, settingsFile.unreadableKeys().join(QStringLiteral(", "))));
 
     const QString scriptPath = QFileInfo(options.scriptPath).absoluteFilePath();
     if (!existence.fileExists(scriptPath))
