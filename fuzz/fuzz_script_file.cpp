@@ -11,6 +11,7 @@
 
 #include "fuzzcheck.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 

@@ -74,6 +74,17 @@ TEST(DecodeTextLines, Utf16WithItsMarkInEitherByteOrder)
     EXPECT_EQ(decodeTextLines(big, 100), expected);
 }
 
+// Found by fuzzing: a line that starts with U+FEFF lost it on reading, so a save did not read
+// back the same.
+TEST(DecodeTextLines, ALineThatStartsWithAByteOrderMarkCharacterKeepsIt)
+{
+    const QStringList lines = decodeTextLines(QByteArray("\xFE\xFF\xFE\xFF\xFE\xFF\xFE", 7), 5000);
+    EXPECT_EQ(lines, QStringList{QString(2, QChar(0xFEFF))});
+    EXPECT_EQ(decodeTextLines(encodeTextLines(lines), 5000), lines);
+    const QStringList marked = decodeTextLines("\xEF\xBB\xBF\xEF\xBB\xBF" "a\r\n\xEF\xBB\xBF", 10);
+    EXPECT_EQ(marked, QStringList({QStringLiteral("\uFEFFa"), QStringLiteral("\uFEFF")}));
+}
+
 TEST(DecodeTextLines, OnlyTheKeptLinesDecideTheEncoding)
 {
     // A code page 932 byte after the last kept line does not change how the kept lines read.

@@ -1,5 +1,7 @@
 #include "platform/desktop/textcodec.h"
 
+#include <QStringDecoder>
+
 #include <cerrno>
 #include <iconv.h>
 #include <vector>
@@ -190,10 +192,14 @@ QStringList decodeTextLines(QByteArrayView bytes, int maxLines)
         rawLines.isEmpty() ? 0 : (rawLines.last().data() + rawLines.last().size()) - bytes.data();
     const bool utf8 = marked || readsAsUtf8(bytes.first(consumed));
 
+    // Each line on its own, and a U+FEFF that starts a line is text, not a mark to drop (the
+    // file's own mark went above).
+    QStringDecoder fromUtf8(QStringDecoder::Utf8,
+                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QStringList lines;
     lines.reserve(rawLines.size());
     for (QByteArrayView raw : rawLines)
-        lines.append(utf8 ? QString::fromUtf8(raw) : decodeCp932(raw));
+        lines.append(utf8 ? QString(fromUtf8(raw)) : decodeCp932(raw));
     return lines;
 }
 
