@@ -32,11 +32,15 @@ public:
     PrivateSoundServer(const PrivateSoundServer&) = delete;
     PrivateSoundServer& operator=(const PrivateSoundServer&) = delete;
 
-    ~PrivateSoundServer()
+    ~PrivateSoundServer() { stop(SIGTERM); }
+
+    // Ends the server as a crash or a desktop's restart of it would; its clients are cut off.
+    void stop(int signal = SIGKILL)
     {
         if (pid_ > 0) {
-            ::kill(pid_, SIGTERM);
+            ::kill(pid_, signal);
             ::waitpid(pid_, nullptr, 0);
+            pid_ = 0;
         }
     }
 

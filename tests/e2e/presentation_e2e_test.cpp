@@ -2,6 +2,7 @@
 #include "xsession.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -93,6 +94,40 @@ TEST_F(PresentationEndToEnd, AShowFromStartToEnd)
     EXPECT_EQ(setting(QStringLiteral("Win02Top")), QString::number(shown->y * 15));
     EXPECT_EQ(setting(QStringLiteral("Win02Width")), QString::number(shown->width * 15));
     EXPECT_EQ(setting(QStringLiteral("Win02Height")), QString::number(shown->height * 15));
+}
+
+// Another program takes the clipboard and dies holding it: the next step still reaches the
+// clipboard, and the step after that too.
+TEST_F(PresentationEndToEnd, AClipboardOwnerThatDiedDoesNotStopTheSteps)
+{
+    QuillcastProcess program(session, dir.path(), {dir.filePath(QStringLiteral("show.txt"))});
+    const QString main = session.waitForWindows(QStringLiteral("^Quillcast$"), kStartTimeoutMs).value(0);
+    ASSERT_FALSE(main.isEmpty());
+    session.key(main, {QStringLiteral("c")});
+    const QString controller = session.waitForWindows(QStringLiteral("^操作 - Quillcast$")).value(0);
+    ASSERT_FALSE(controller.isEmpty());
+    session.key(controller, {QStringLiteral("c")});
+    ASSERT_EQ(session.waitForClipboard("First step\nsecond line\n"), "First step\nsecond line\n");
+    QThread::msleep(600);
+
+    QProcess other;
+    other.setProcessEnvironment(session.environment());
+    other.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                                          QStringLiteral("-quiet")});
+    ASSERT_TRUE(other.waitForStarted());
+    other.write("taken by another program");
+    other.waitForBytesWritten();
+    other.closeWriteChannel();
+    EXPECT_EQ(session.waitForClipboard(QStringLiteral("taken by another program")), "taken by another program");
+    other.kill();
+    other.waitForFinished();
+
+    for (const QString expected : {"Second step,,,,,end\n", "(chat)Third step\n"}) {
+        session.key(controller, {QStringLiteral("c")});
+        EXPECT_EQ(session.waitForClipboard(expected), expected);
+        QThread::msleep(600);
+    }
+    EXPECT_EQ(program.quitWith(session, controller, QStringLiteral("Escape")), 0);
 }
 
 TEST_F(PresentationEndToEnd, CancelGoesBackToTheMainWindow)

@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace qc {
 namespace {
@@ -115,18 +114,6 @@ TEST_F(DesktopFiles, TheOldFileIsReplacedWholeNotOverwritten)
     EXPECT_EQ(reader.readAll(), "[QCST]\r\nShowTxtBreak=1\r\n");
     EXPECT_EQ(readBytes("QCST.INI"), "[QCST]\r\nShowTxtBreak=7\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"QCST.INI"}));
-}
-
-TEST_F(DesktopFiles, AFailedWriteLeavesTheOldFile)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "file permissions do not bind the superuser";
-    ASSERT_TRUE(files.writeLines(path("QCST.INI"), {"old"}));
-    const QByteArray before = readBytes("QCST.INI");
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    EXPECT_FALSE(files.writeLines(path("QCST.INI"), {"new"}));
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(readBytes("QCST.INI"), before);
 }
 
 } // namespace

@@ -332,6 +332,29 @@ TEST_F(SubDisplays, AMissingPictureIsDroppedAndTheRestStillApplies)
     EXPECT_EQ(view(0)->caption.text, "Still here");
 }
 
+// Deleted or replaced by something that does not decode after the check: the window shows an
+// empty picture area at a size it may take, and the next picture is drawn as usual.
+TEST_F(SubDisplays, APictureGoneBetweenTheCheckAndTheLoadLeavesAnEmptyWindow)
+{
+    files.put("/show/gone.png", {"checked, then deleted"});
+    addPicture("/show/cat.png", {3000, 1500});
+    play({"@qc-subset id=\"0\" show=\"1\" picfilename=\"gone.png\" caption=\"Still here\"", "A", "",
+          "@qc-subset id=\"0\" picfilename=\"cat.png\"", "B"});
+    nextAndPause();
+    FakeSubDisplayView* v = view(0);
+    ASSERT_TRUE(v);
+    EXPECT_FALSE(v->hidden);
+    EXPECT_FALSE(v->loaded);
+    EXPECT_EQ(v->caption.text, "Still here");
+    EXPECT_GE(v->rect().width, 2000);
+    EXPECT_GT(v->rect().height, 0);
+
+    nextAndPause();
+    ASSERT_TRUE(v->drawn);
+    EXPECT_EQ(v->drawn->size.width, 3000);
+    EXPECT_EQ(v->rect().width, 3060 + wtw);
+}
+
 TEST_F(SubDisplays, SubTextReferencesAndTheirLetterCase)
 {
     play({"'@qc-subtext3", "'Third text", "A", "@qc-subset id=\"0\" show=\"1\" text=\"@qc-subtext34\"",
