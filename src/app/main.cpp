@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "shell/commandline.h"
 #include "shell/preview/preview.h"
+#include "platform/desktop/bytenamedfiles.h"
 #include "platform/version.h"
 
 #include <QApplication>
@@ -9,11 +10,12 @@
 
 namespace {
 
-QStringList argumentsOf(int argc, char* argv[])
+// A script path that is not UTF-8 still opens: byteNames reaches it through a readable name.
+QStringList argumentsOf(int argc, char* argv[], qc::ByteNamedFiles& byteNames)
 {
     QStringList args;
     for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
+        args << byteNames.reachable(QByteArray(argv[i]));
     return args;
 }
 
@@ -41,7 +43,8 @@ int runOption(qc::CommandLineOption option, const QStringList& args, int argc, c
 
 int main(int argc, char* argv[])
 {
-    const QStringList args = argumentsOf(argc, argv);
+    qc::ByteNamedFiles byteNames;
+    const QStringList args = argumentsOf(argc, argv, byteNames);
     if (const qc::CommandLineOption option = qc::commandLineOption(args); option != qc::CommandLineOption::None)
         return runOption(option, args, argc, argv);
 

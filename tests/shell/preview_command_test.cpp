@@ -1,6 +1,7 @@
 #include "qtprinters.h"
 
 #include <QFile>
+#include <cstdio>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -78,6 +79,34 @@ TEST_F(PreviewCommand, WithoutActionsStepsToTheEnd)
     EXPECT_EQ(end["pointer"].toInt(), 9);
     EXPECT_EQ(end["display"].toString(), "Bye\n");
     EXPECT_TRUE(end["clipboard"].isNull());
+}
+
+// A name in code page 932 bytes, as copied from Windows ("台本表.txt"; 表's second byte is a
+// backslash): the script opens, titled with its name read as code page 932.
+TEST_F(PreviewCommand, AScriptNamedInBytesThatAreNotUtf8StillOpens)
+{
+    const QByteArray path = QFile::encodeName(dir.path()) + "/\x91\xe4\x96\x7b\x95\x5c.txt";
+    FILE* file = std::fopen(path.constData(), "wb");
+    ASSERT_TRUE(file);
+    std::fputs("Hello\r\n", file);
+    std::fclose(file);
+
+    // The name is handed over as raw bytes, as a shell or a file manager does.
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUILLCAST_HOME"), dir.path());
+    process.setProcessEnvironment(environment);
+    const QString command = QStringLiteral("exec \"$0\" --preview \"$1/$(printf '%1')\"")
+                                .arg(QStringLiteral("\\x91\\xe4\\x96\\x7b\\x95\\x5c.txt"));
+    process.start(QStringLiteral("bash"), {QStringLiteral("-c"), command, QStringLiteral(QUILLCAST_BIN), dir.path()});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    const QString errors = QString::fromUtf8(process.readAllStandardError());
+    ASSERT_EQ(process.exitCode(), 0) << errors.toStdString();
+    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 2) << errors.toStdString();
+    EXPECT_EQ(object(lines[0])["title"].toString(), QStringLiteral("台本表.txt"));
+    EXPECT_EQ(object(lines[1])["display"].toString(), "Hello\n");
+    std::remove(path.constData());  // Qt cannot name it to clear the folder
 }
 
 TEST_F(PreviewCommand, ActionsAndSettings)
