@@ -31,15 +31,17 @@ BannerPages helpPages()
 
 } // namespace
 
-Application::Application(QStringList arguments)
+Application::Application(QStringList arguments, std::optional<RemoteAsk> remote)
     : arguments_(std::move(arguments)),
       tray_(quillcastIcon()),
       lifecycle_({values_, settings_, settingsFile_, script_, windows_, firstRun_, taskTimers_},
                  {singleInstance_, messages_, osVersion_, existence_, [this] { endProgram(); }}),
       displayHost_({[this] { registry_.ensureLoaded(windowname::kDisplay); }, [this] { windows_.restoreController(); }}),
       presentation_({script_, settings_, timers_, screen_, fonts_, existence_, pictures_, clipboard_, mediaDevice_,
-                     waveSound_, displayHost_, displayHost_, windows_, windows_, windows_, windows_, windows_})
+                     waveSound_, displayHost_, displayHost_, windows_, windows_, windows_, windows_, windows_}),
+      remoteAsk_(std::move(remote))
 {
+    presentation_.subscribe(remoteState_);
     registerWindows();
     tray_.setMessageHandler([this](int message) { trayMessages_.onMessage(message); });
     tray_.setMenuHandler([this](TrayMenuEntry entry) { trayMessages_.onMenu(entry); });
@@ -47,6 +49,8 @@ Application::Application(QStringList arguments)
 
 Application::~Application()
 {
+    remoteServer_.reset();
+    presentation_.unsubscribe(remoteState_);
     // The program has ended: windows still open go without running their closing handlers.
     registry_.abandonAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -74,6 +78,26 @@ void Application::startUp(bool splashMinimised)
 {
     const QString folder = currentProgramFolder([this](const QString& path) { return existence_.fileExists(path); });
     lifecycle_.initialize(folder, arguments_.join(u' '), QDir::currentPath(), splashMinimised);
+    // Not when another copy runs: this one is ending.
+    if (!values_.programFolder.isEmpty())
+        startRemoteControl();
+}
+
+void Application::startRemoteControl()
+{
+    const std::optional<RemoteSettings> remote =
+        remoteStartSettings(files_, values_.programFolder + kRemoteSettingsFileName, remoteAsk_);
+    if (!remote)
+        return;
+    remoteAccess_ = {QtRemoteServer::ownHosts(remote->listen.address), remote->listen.port,
+                     isLoopback(remote->listen.address), remote->token};
+    remoteServer_ = std::make_unique<QtRemoteServer>(remoteApi_, remoteState_);
+    if (const std::optional<quint16> port = remoteServer_->listen(remote->listen)) {
+        remoteAccess_.port = *port;
+        return;
+    }
+    remoteServer_.reset();
+    messages_.show(remoteListenFailedMessage(remote->listen), kRemoteMessageTitle);
 }
 
 void Application::registerWindows()

@@ -18,6 +18,10 @@
 #include "platform/gstreamer/gstwavesound.h"
 #include "presentation/displaywindowlogic.h"
 #include "presentation/voicesoftware.h"
+#include "remote/qtremoteserver.h"
+#include "remote/remoteapi.h"
+#include "remote/remotesettings.h"
+#include "remote/remotestate.h"
 #include "script/script.h"
 #include "settings/settingsfile.h"
 #include "shell/lifecycle.h"
@@ -39,7 +43,8 @@ namespace qc {
 // The program put together: every part is made here, once, and handed the others it needs.
 class Application {
 public:
-    explicit Application(QStringList arguments);
+    // `remote`: the remote control asked for on the command line, for this run.
+    Application(QStringList arguments, std::optional<RemoteAsk> remote);
     ~Application();
 
     // Shows the splash and runs until the program ends; the exit status.
@@ -50,6 +55,7 @@ private:
     template <typename Widget>
     std::unique_ptr<Window> manage(Widget* widget, const QString& name);
     void startUp(bool splashMinimised);
+    void startRemoteControl();
     void endProgram();
 
     QStringList arguments_;
@@ -89,6 +95,12 @@ private:
 
     DisplayWindowHost displayHost_;
     PresentationCore presentation_;
+
+    std::optional<RemoteAsk> remoteAsk_;
+    RemoteStateTracker remoteState_{script_, settings_, presentation_.look()};
+    RemoteAccess remoteAccess_;
+    RemoteApi remoteApi_{{presentation_.stepOperator(), remoteState_, remoteAccess_}};
+    std::unique_ptr<QtRemoteServer> remoteServer_;
 };
 
 } // namespace qc

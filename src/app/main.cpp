@@ -3,6 +3,7 @@
 #include "shell/preview/preview.h"
 #include "platform/desktop/bytenamedfiles.h"
 #include "platform/version.h"
+#include "remote/remotesettings.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -48,11 +49,25 @@ int main(int argc, char* argv[])
     if (const qc::CommandLineOption option = qc::commandLineOption(args); option != qc::CommandLineOption::None)
         return runOption(option, args, argc, argv);
 
+    // "--remote[=[ADDRESS:]PORT]" first turns the remote control on for this run.
+    std::optional<qc::RemoteAsk> remote;
+    QStringList scriptArgs = args;
+    if (!args.isEmpty()) {
+        if (const auto option = qc::parseRemoteOption(args.first())) {
+            if (const QString* error = std::get_if<QString>(&*option)) {
+                QTextStream(stderr) << "quillcast: --remote: " << *error << "\n";
+                return 2;
+            }
+            remote = std::get<qc::RemoteAsk>(*option);
+            scriptArgs.removeFirst();
+        }
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillcast"));
     QApplication::setApplicationVersion(QLatin1String(qc::kProgramVersion));
     // Operator windows hide while others are in front; only the program's own end quits.
     QApplication::setQuitOnLastWindowClosed(false);
-    qc::Application application(args);
+    qc::Application application(scriptArgs, remote);
     return application.run();
 }
