@@ -51,11 +51,16 @@ RemoteRequest remoteRequest(const QHttpServerRequest& request)
             request.body()};
 }
 
+bool isWebSocketUpgrade(const QHttpServerRequest& request)
+{
+    return header(request, "Upgrade").compare("websocket", Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 QtRemoteServer::QtRemoteServer(RemoteApi& api, RemoteStateTracker& state) : api_(api), state_(state)
 {
-    http_.setMissingHandler([this](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
+    const auto answer = [this](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
         const RemoteResponse answer = api_.handle(remoteRequest(request));
         QHttpServerResponse response(answer.contentType, answer.body,
                                      QHttpServerResponder::StatusCode(answer.status));
@@ -63,6 +68,13 @@ QtRemoteServer::QtRemoteServer(RemoteApi& api, RemoteStateTracker& state) : api_
         response.addHeader("X-Content-Type-Options", "nosniff");
         response.addHeader("Referrer-Policy", "no-referrer");
         response.write(std::move(responder));
+    };
+    http_.setMissingHandler(answer);
+    // Qt upgrades a request to a WebSocket only where a route took it and wrote nothing back;
+    // the socket's details are judged once it is open.
+    http_.route(QStringLiteral("/ws"), [answer](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
+        if (!isWebSocketUpgrade(request))
+            answer(request, std::move(responder));
     });
     connect(&http_, &QAbstractHttpServer::newWebSocketConnection, this, &QtRemoteServer::acceptWebSockets);
     state_.setChangeHandler([this] { pushState(); });

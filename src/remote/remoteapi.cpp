@@ -7,6 +7,7 @@
 #include <QHostAddress>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace qc {
@@ -29,10 +30,15 @@ RemoteResponse page(const QString& resource)
     return {200, kHtml, file.readAll()};
 }
 
-// The host of a Host header ("name", "name:port", "[v6]:port"), lower case.
+// The host of a Host header ("name", "name:port", "[v6]:port"), lower case; empty when the
+// header is anything else.
 QString hostPart(const QByteArray& header)
 {
-    const QUrl url(QStringLiteral("http://") + QString::fromLatin1(header) + u'/');
+    static const QRegularExpression form(QStringLiteral("^(\\[[0-9A-Fa-f:.]+\\]|[A-Za-z0-9.-]+)(:[0-9]{1,5})?$"));
+    const QString text = QString::fromLatin1(header);
+    if (!form.match(text).hasMatch())
+        return {};
+    const QUrl url(QStringLiteral("http://") + text + u'/');
     return url.isValid() ? url.host().toLower() : QString();
 }
 

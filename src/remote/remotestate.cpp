@@ -73,10 +73,8 @@ void RemoteStateTracker::stepTaken(const StepReport& report)
     tell();
 }
 
-void RemoteStateTracker::lookChanged(const DisplayLook& /*look*/)
-{
-    tell();
-}
+// A look changes only within a step or a run's start, which tell once they are done.
+void RemoteStateTracker::lookChanged(const DisplayLook& /*look*/) {}
 
 void RemoteStateTracker::tell()
 {

@@ -26,9 +26,9 @@ struct RemoteState {
 
 QByteArray stateJson(const RemoteState& state);
 
-// Follows the presentation and keeps its state for the remote control; tells `changed` after
-// every step, look change, run start and run end. Between runs the display shows nothing,
-// and the look is the one the next run opens with.
+// Follows the presentation and keeps its state for the remote control; tells `changed` once
+// after every step (with the look it changed), run start and run end. Between runs the
+// display shows nothing, and the look is the one the next run opens with.
 class RemoteStateTracker : public StepObserver {
 public:
     RemoteStateTracker(const Script& script, const Settings& settings, const DisplayLook& runLook);
