@@ -47,7 +47,7 @@ std::optional<RemoteSettings> remoteStartSettings(TextFiles& files, const QStrin
 
 // What the operator is told when the server cannot listen (a port in use).
 QString remoteListenFailedMessage(const RemoteListen& listen);
-inline const QString kRemoteMessageTitle = QStringLiteral("Quillcast");
+inline const QString kRemoteMessageTitle = QStringLiteral("Quillcast リモート操作");
 
 // A new access token: 128 random bits as 32 hexadecimal digits.
 QString newRemoteToken();
