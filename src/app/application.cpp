@@ -49,7 +49,7 @@ Application::Application(QStringList arguments, std::optional<RemoteAsk> remote)
 
 Application::~Application()
 {
-    remoteServer_.reset();
+    remoteServer_.stop();
     presentation_.unsubscribe(remoteState_);
     // The program has ended: windows still open go without running their closing handlers.
     registry_.abandonAll();
@@ -80,24 +80,7 @@ void Application::startUp(bool splashMinimised)
     lifecycle_.initialize(folder, arguments_.join(u' '), QDir::currentPath(), splashMinimised);
     // Not when another copy runs: this one is ending.
     if (!values_.programFolder.isEmpty())
-        startRemoteControl();
-}
-
-void Application::startRemoteControl()
-{
-    const std::optional<RemoteSettings> remote =
-        remoteStartSettings(files_, values_.programFolder + kRemoteSettingsFileName, remoteAsk_);
-    if (!remote)
-        return;
-    remoteAccess_ = {QtRemoteServer::ownHosts(remote->listen.address), remote->listen.port,
-                     isLoopback(remote->listen.address), remote->token};
-    remoteServer_ = std::make_unique<QtRemoteServer>(remoteApi_, remoteState_);
-    if (const std::optional<quint16> port = remoteServer_->listen(remote->listen)) {
-        remoteAccess_.port = *port;
-        return;
-    }
-    remoteServer_.reset();
-    messages_.show(remoteListenFailedMessage(remote->listen), kRemoteMessageTitle);
+        remoteControl_.start(values_.programFolder + kRemoteSettingsFileName, remoteAsk_);
 }
 
 void Application::registerWindows()

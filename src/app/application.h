@@ -20,6 +20,7 @@
 #include "presentation/voicesoftware.h"
 #include "remote/qtremoteserver.h"
 #include "remote/remoteapi.h"
+#include "remote/remotecontrol.h"
 #include "remote/remotesettings.h"
 #include "remote/remotestate.h"
 #include "script/script.h"
@@ -55,7 +56,6 @@ private:
     template <typename Widget>
     std::unique_ptr<Window> manage(Widget* widget, const QString& name);
     void startUp(bool splashMinimised);
-    void startRemoteControl();
     void endProgram();
 
     QStringList arguments_;
@@ -100,7 +100,8 @@ private:
     RemoteStateTracker remoteState_{script_, settings_, presentation_.look()};
     RemoteAccess remoteAccess_;
     RemoteApi remoteApi_{{presentation_.stepOperator(), remoteState_, remoteAccess_}};
-    std::unique_ptr<QtRemoteServer> remoteServer_;
+    QtRemoteServer remoteServer_{remoteApi_, remoteState_};
+    RemoteControl remoteControl_{{files_, messages_, remoteServer_, remoteAccess_, &QtRemoteServer::ownHosts}};
 };
 
 } // namespace qc

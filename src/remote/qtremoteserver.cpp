@@ -60,6 +60,19 @@ bool isWebSocketUpgrade(const QHttpServerRequest& request)
 
 QtRemoteServer::QtRemoteServer(RemoteApi& api, RemoteStateTracker& state) : api_(api), state_(state)
 {
+    state_.setChangeHandler([this] { pushState(); });
+}
+
+QtRemoteServer::~QtRemoteServer()
+{
+    state_.setChangeHandler({});
+    stop();
+}
+
+std::optional<quint16> QtRemoteServer::start(const RemoteListen& listen)
+{
+    stop();
+    http_ = std::make_unique<QHttpServer>();
     const auto answer = [this](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
         const RemoteResponse answer = api_.handle(remoteRequest(request));
         QHttpServerResponse response(answer.contentType, answer.body,
@@ -69,28 +82,34 @@ QtRemoteServer::QtRemoteServer(RemoteApi& api, RemoteStateTracker& state) : api_
         response.addHeader("Referrer-Policy", "no-referrer");
         response.write(std::move(responder));
     };
-    http_.setMissingHandler(answer);
+    http_->setMissingHandler(answer);
     // Qt upgrades a request to a WebSocket only where a route took it and wrote nothing back;
     // the socket's details are judged once it is open.
-    http_.route(QStringLiteral("/ws"), [answer](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
+    http_->route(QStringLiteral("/ws"), [answer](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
         if (!isWebSocketUpgrade(request))
             answer(request, std::move(responder));
     });
-    connect(&http_, &QAbstractHttpServer::newWebSocketConnection, this, &QtRemoteServer::acceptWebSockets);
-    state_.setChangeHandler([this] { pushState(); });
-}
+    connect(http_.get(), &QAbstractHttpServer::newWebSocketConnection, this, &QtRemoteServer::acceptWebSockets);
 
-QtRemoteServer::~QtRemoteServer()
-{
-    state_.setChangeHandler({});
-}
-
-std::optional<quint16> QtRemoteServer::listen(const RemoteListen& listen)
-{
-    const quint16 port = http_.listen(QHostAddress(listen.address), listen.port);
-    if (port == 0)
+    const quint16 port = http_->listen(QHostAddress(listen.address), listen.port);
+    if (port == 0) {
+        http_.reset();
         return std::nullopt;
+    }
     return port;
+}
+
+void QtRemoteServer::stop()
+{
+    // Taken out first: a socket that closes tells its disconnection, which looks it up.
+    std::vector<std::unique_ptr<QWebSocket>> closing = std::move(sockets_);
+    sockets_.clear();
+    for (const auto& socket : closing) {
+        socket->disconnect(this);
+        socket->abort();
+    }
+    closing.clear();
+    http_.reset();
 }
 
 QList<QString> QtRemoteServer::ownHosts(const QString& address)
@@ -111,8 +130,8 @@ QList<QString> QtRemoteServer::ownHosts(const QString& address)
 
 void QtRemoteServer::acceptWebSockets()
 {
-    while (http_.hasPendingWebSocketConnections()) {
-        std::unique_ptr<QWebSocket> socket = http_.nextPendingWebSocketConnection();
+    while (http_ && http_->hasPendingWebSocketConnections()) {
+        std::unique_ptr<QWebSocket> socket = http_->nextPendingWebSocketConnection();
         const QUrl url = socket->requestUrl();
         const QNetworkRequest request = socket->request();
         const RemoteRequest details{"GET",

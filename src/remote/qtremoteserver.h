@@ -1,5 +1,6 @@
 #pragma once
 
+#include "remote/remotecontrol.h"
 #include "remote/remotesettings.h"
 
 #include <QHttpServer>
@@ -18,13 +19,15 @@ class RemoteStateTracker;
 
 // The remote control on the network: Qt's HTTP server hands every request to the API, and
 // every WebSocket on /ws gets the state after each change and may send actions.
-class QtRemoteServer : public QObject {
+class QtRemoteServer : public QObject, public RemoteListener {
 public:
     QtRemoteServer(RemoteApi& api, RemoteStateTracker& state);
     ~QtRemoteServer() override;
 
-    // Listens at the place; the port it took, or nullopt when it cannot (a port in use).
-    std::optional<quint16> listen(const RemoteListen& listen);
+    // Listens at the place, afresh; the port it took, or nullopt when it cannot (a port in use).
+    std::optional<quint16> start(const RemoteListen& listen) override;
+    // Closes the server and every connection.
+    void stop() override;
 
     // The names a request may address this machine by when listening at `address`.
     static QList<QString> ownHosts(const QString& address);
@@ -35,7 +38,7 @@ private:
 
     RemoteApi& api_;
     RemoteStateTracker& state_;
-    QHttpServer http_;
+    std::unique_ptr<QHttpServer> http_;
     std::vector<std::unique_ptr<QWebSocket>> sockets_;
 };
 

@@ -46,7 +46,7 @@ protected:
 
     void SetUp() override
     {
-        const std::optional<quint16> listening = server.listen({QStringLiteral("127.0.0.1"), 0});
+        const std::optional<quint16> listening = server.start({QStringLiteral("127.0.0.1"), 0});
         ASSERT_TRUE(listening);
         port = *listening;
         access.port = port;
@@ -164,8 +164,26 @@ TEST_F(RemoteServerTest, AWebSocketFromAnotherSiteIsClosedWithoutTheToken)
 TEST_F(RemoteServerTest, APortInUseIsReportedAndNothingListens)
 {
     QtRemoteServer second{api, tracker};
-    EXPECT_FALSE(second.listen({QStringLiteral("127.0.0.1"), port}));
+    EXPECT_FALSE(second.start({QStringLiteral("127.0.0.1"), port}));
     EXPECT_EQ(status(request("GET", "/api/state")), 200) << "the first server still answers";
+}
+
+TEST_F(RemoteServerTest, StoppingClosesEveryConnectionAndStartingListensAfresh)
+{
+    QWebSocket client;
+    bool closed = false;
+    QObject::connect(&client, &QWebSocket::disconnected, [&] { closed = true; });
+    client.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws").arg(port)));
+    ASSERT_TRUE(eventually([&] { return client.state() == QAbstractSocket::ConnectedState; }));
+
+    server.stop();
+    EXPECT_TRUE(eventually([&] { return closed; }));
+    QTcpSocket refused;
+    refused.connectToHost(QStringLiteral("127.0.0.1"), port);
+    EXPECT_FALSE(refused.waitForConnected(1000)) << "nothing listens once stopped";
+
+    ASSERT_TRUE(server.start({QStringLiteral("127.0.0.1"), port}));
+    EXPECT_EQ(status(request("GET", "/api/state")), 200);
 }
 
 TEST(RemoteServerHosts, ListeningEverywhereAcceptsThisMachinesAddresses)
