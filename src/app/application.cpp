@@ -9,12 +9,14 @@
 #include "music/qtmusicpanel.h"
 #include "subdisplay/qtsubdisplay.h"
 #include "settingsdialog/qtsettingsdialog.h"
+#include "remote/qtremotedialog.h"
 #include "tray/qtaboutdialog.h"
 #include "tray/traywindow.h"
 #include "windows/qt/artwork.h"
 #include "windows/qt/widgetwindow.h"
 #include "windows/windownames.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 
@@ -104,8 +106,13 @@ void Application::registerWindows()
     });
 
     loader_.add(windowname::kSettingsDialog, [this] {
+        // The remote control's dialog opens over the settings dialog, which stays as it is.
+        const auto openRemote = [this] {
+            QtRemoteDialog remote(remoteControl_, QApplication::activeWindow());
+            remote.exec();
+        };
         return manage(new QtSettingsDialog(screen_, {settings_, windows_, flags_, taskTimers_},
-                                           {dialogs_, existence_, screen_}),
+                                           {dialogs_, existence_, screen_}, openRemote),
                       windowname::kSettingsDialog);
     });
 

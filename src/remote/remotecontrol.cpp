@@ -47,13 +47,18 @@ void RemoteControl::listen()
 
 QString RemoteControl::pageUrl(const QString& path, const QString& host) const
 {
+    return remotePageUrl(settings_, port_.value_or(settings_.listen.port), path, host);
+}
+
+QString remotePageUrl(const RemoteSettings& settings, quint16 port, const QString& path, const QString& host)
+{
     QUrl url;
     url.setScheme(QStringLiteral("http"));
     url.setHost(host);
-    url.setPort(port_.value_or(settings_.listen.port));
+    url.setPort(port);
     url.setPath(path);
-    if (!isLoopback(host) && host != u"localhost")
-        url.setQuery(QStringLiteral("token=") + settings_.token);
+    if (!isLoopback(settings.listen.address))
+        url.setQuery(QStringLiteral("token=") + settings.token);
     return url.toString();
 }
 

@@ -42,8 +42,8 @@ public:
 
     const RemoteSettings& settings() const { return settings_; }
     bool listening() const { return port_.has_value(); }
-    // The address of one of the pages (path "/" or "/overlay") as the machine at `host` opens
-    // it, with the token when the server needs it from there.
+    // The address of one of the pages (path "/" or "/overlay") as a machine reaching this one
+    // by `host` opens it.
     QString pageUrl(const QString& path, const QString& host) const;
 
 private:
@@ -54,5 +54,9 @@ private:
     RemoteSettings settings_;
     std::optional<quint16> port_;
 };
+
+// A page's address under settings: the port, and the token whenever the server listens beyond
+// this machine (it then asks every request for it).
+QString remotePageUrl(const RemoteSettings& settings, quint16 port, const QString& path, const QString& host);
 
 } // namespace qc

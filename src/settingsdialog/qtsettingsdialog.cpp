@@ -45,7 +45,7 @@ bool leftByTheOperator(const QEvent& event)
 } // namespace
 
 QtSettingsDialog::QtSettingsDialog(const Screen& screen, SettingsDialogLogic::Parts parts,
-                                   SettingsDialogLogic::Services services)
+                                   SettingsDialogLogic::Services services, std::function<void()> openRemote)
     : QtFixedWindow<SettingsDialogView>(screen, kSettingsDialogClient.width, kSettingsDialogClient.height),
       logic_(*this, parts, services)
 {
@@ -124,6 +124,10 @@ QtSettingsDialog::QtSettingsDialog(const Screen& screen, SettingsDialogLogic::Pa
             [this] { logic_.ok(); });
     connect(addButton("cmdCancel", QStringLiteral("キャンセル"), {7680, 4560, 1095, 495}), &QPushButton::clicked,
             this, [this] { logic_.cancel(); });
+    if (openRemote) {
+        connect(addButton("cmdRemote", QStringLiteral("リモート操作"), {2760, 4560, 1095, 495}),
+                &QPushButton::clicked, this, std::move(openRemote));
+    }
 
     new KeyPreview(*this, [this](QChar key) { return key == QChar(13) ? leaveBoxOnEnter() : logic_.onKeyPress(key); });
 }

@@ -3,6 +3,7 @@
 #include "settingsdialog/settingsdialoglogic.h"
 #include "windows/qt/placedwindow.h"
 
+#include <functional>
 #include <map>
 
 class QCheckBox;
@@ -14,10 +15,12 @@ class QPushButton;
 
 namespace qc {
 
-// frmMi03, the settings dialog. It shows; SettingsDialogLogic rules.
+// frmMi03, the settings dialog. It shows; SettingsDialogLogic rules. Given `openRemote`, a
+// button below the voice software's opens the remote control's own dialog.
 class QtSettingsDialog : public QtFixedWindow<SettingsDialogView> {
 public:
-    QtSettingsDialog(const Screen& screen, SettingsDialogLogic::Parts parts, SettingsDialogLogic::Services services);
+    QtSettingsDialog(const Screen& screen, SettingsDialogLogic::Parts parts, SettingsDialogLogic::Services services,
+                     std::function<void()> openRemote = {});
 
     SettingsDialogLogic& logic() { return logic_; }
 

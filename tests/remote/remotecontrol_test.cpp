@@ -78,11 +78,15 @@ TEST_F(RemoteControlTest, TheOperatorsChoiceIsKeptAndInForceAtOnce)
     EXPECT_EQ(kept.token, access.token);
     const QString token = access.token;
 
-    // The phone's address carries the token; this machine's does not need it.
+    // Listening beyond this machine, every page's address carries the token.
     EXPECT_EQ(control.pageUrl(QStringLiteral("/"), QStringLiteral("192.168.1.20")),
               "http://192.168.1.20:9100/?token=" + token);
     EXPECT_EQ(control.pageUrl(QStringLiteral("/overlay"), QStringLiteral("127.0.0.1")),
-              "http://127.0.0.1:9100/overlay");
+              "http://127.0.0.1:9100/overlay?token=" + token);
+    RemoteSettings local = chosen;
+    local.listen.address = QStringLiteral("127.0.0.1");
+    EXPECT_EQ(remotePageUrl(local, 9100, QStringLiteral("/overlay"), QStringLiteral("127.0.0.1")),
+              "http://127.0.0.1:9100/overlay") << "this machine alone needs no token";
 
     chosen.on = false;
     listener.log.clear();

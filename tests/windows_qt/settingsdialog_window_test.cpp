@@ -182,6 +182,21 @@ TEST_F(SettingsDialogWidget, TabOrderFollowsTheDesign)
                                   "txtClipSpace", "comDefault",   "cmdSet",       "cmdCancel"}));
 }
 
+// Given a way to open the remote control's dialog, one more button, last in the tab order.
+TEST_F(SettingsDialogWidget, TheRemoteControlButtonOpensItsDialog)
+{
+    EXPECT_EQ(child("cmdRemote"), nullptr) << "nothing new without it";
+    int opened = 0;
+    QtSettingsDialog withRemote{screen, {settings, windows, flags, tray}, {dialogs, files, screen}, [&] { ++opened; }};
+    auto* button = withRemote.findChild<QPushButton*>(QStringLiteral("cmdRemote"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), "リモート操作");
+    EXPECT_EQ(button->geometry(), pixels(2760, 4560, 1095, 495));
+    EXPECT_EQ(withRemote.findChild<QWidget*>(QStringLiteral("cmdCancel"))->nextInFocusChain(), button);
+    button->click();
+    EXPECT_EQ(opened, 1);
+}
+
 TEST_F(SettingsDialogWidget, LoadFillsTheControls)
 {
     settings.setInteger(K::ShowTxtFItalic, 1);
