@@ -19,13 +19,16 @@ CommandLineOption commandLineOption(const QStringList& args)
 QString usageText()
 {
     return QStringLiteral(
-        "Usage: quillcast [SCRIPT]\n"
+        "Usage: quillcast [--remote[=[ADDRESS:]PORT]] [SCRIPT]\n"
         "       quillcast --preview SCRIPT [--set KEY=VALUE]... [--actions LIST]\n"
         "\n"
         "Quillcast shows a script a few lines at a time in a display window for live\n"
         "broadcasts; each step can also go to the clipboard.\n"
         "\n"
         "  SCRIPT             the script to open (the whole rest of the command line)\n"
+        "  --remote[=[ADDRESS:]PORT]\n"
+        "                     turn the remote control and the browser overlay on for this\n"
+        "                     run (default 127.0.0.1:8765, or as set in QCREMOTE.INI)\n"
         "  --preview SCRIPT   print, as JSON lines, what each press would show and copy,\n"
         "                     without opening any window\n"
         "  --set KEY=VALUE    a setting for the preview, as in QCST.INI (e.g. ShowTxtBreak=2)\n"
