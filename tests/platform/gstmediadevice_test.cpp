@@ -284,7 +284,10 @@ TEST_F(MediaDevice, FilesThatCannotPlayAreRefusedAndLeaveNoAlias)
     ASSERT_EQ(wav.size(), 64);
     const QString folder = files.path("a folder.wav");
     QDir().mkpath(folder);
+    const QString silentFilm = files.path("pictures only.ogg");
+    ASSERT_TRUE(test::writeVideo(silentFilm, false));
     const QStringList refused{
+        silentFilm,
         files.path("missing.wav"),
         folder,
         files.file("empty.wav", {}),
@@ -300,6 +303,18 @@ TEST_F(MediaDevice, FilesThatCannotPlayAreRefusedAndLeaveNoAlias)
     }
     EXPECT_EQ(code(openText(files.path("missing.wav"), "qcMusicCh1")), GstMediaDevice::FileNotFound);
     open(files.tone("wav"), "qcMusicCh1");
+}
+
+// A film's sound is played; its pictures are left alone.
+TEST_F(MediaDevice, AFilmPlaysItsSound)
+{
+    const QString film = files.path("film.ogg");
+    ASSERT_TRUE(test::writeVideo(film, true));
+    open(film, "qcMusicCh0");
+    EXPECT_NEAR(status("qcMusicCh0", "length").toInt(), 1000, 60);
+    ASSERT_EQ(code("Play qcMusicCh0"), 0u);
+    EXPECT_TRUE(test::eventually([&] { return status("qcMusicCh0", "position").toInt() > 200; }));
+    EXPECT_EQ(status("qcMusicCh0", "mode"), "playing");
 }
 
 TEST_F(MediaDevice, CommandsToAnAliasThatIsNotOpenAreRefused)

@@ -26,14 +26,11 @@ inline const bool kQuietAudioSink = [] {
 // A 440 Hz tone of `hundredths` hundredths of a second, stereo at 44.1 kHz, through
 // `encoder` (a GStreamer description such as "vorbisenc ! oggmux"). False when an element is
 // missing or the encoding fails.
-inline bool writeTone(const QString& path, int hundredths, const char* encoder)
+// A file made by a GStreamer description that ends in "filesink name=out".
+inline bool writeThrough(const QString& path, const QByteArray& description)
 {
     if (!gst_init_check(nullptr, nullptr, nullptr))
         return false;
-    const QByteArray description =
-        QByteArray("audiotestsrc num-buffers=") + QByteArray::number(hundredths)
-        + " samplesperbuffer=441 freq=440 ! audio/x-raw,rate=44100,channels=2"
-          " ! audioconvert ! " + encoder + " ! filesink name=out";
     GError* error = nullptr;
     GstElement* pipeline = gst_parse_launch(description.constData(), &error);
     if (error) {
@@ -57,6 +54,24 @@ inline bool writeTone(const QString& path, int hundredths, const char* encoder)
     gst_element_set_state(pipeline, GST_STATE_NULL);
     gst_object_unref(pipeline);
     return written && QFile(path).size() > 0;
+}
+
+inline bool writeTone(const QString& path, int hundredths, const char* encoder)
+{
+    return writeThrough(path, QByteArray("audiotestsrc num-buffers=") + QByteArray::number(hundredths)
+                                  + " samplesperbuffer=441 freq=440 ! audio/x-raw,rate=44100,channels=2"
+                                    " ! audioconvert ! " + encoder + " ! filesink name=out");
+}
+
+// An Ogg file of moving pictures, a second long; with `withSound`, a tone beside them.
+inline bool writeVideo(const QString& path, bool withSound)
+{
+    QByteArray description = "videotestsrc num-buffers=25 ! video/x-raw,width=160,height=120,framerate=25/1"
+                             " ! theoraenc ! oggmux name=mux ! filesink name=out";
+    if (withSound)
+        description += " audiotestsrc num-buffers=100 samplesperbuffer=441 ! audio/x-raw,rate=44100"
+                       " ! audioconvert ! vorbisenc ! mux.";
+    return writeThrough(path, description);
 }
 
 // A type-0 standard MIDI file: 480 ticks a quarter note, 120 beats a minute, so each note

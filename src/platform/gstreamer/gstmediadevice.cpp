@@ -80,7 +80,7 @@ bool prerollUntil(GstElement* pipeline, Clock::time_point deadline)
 } // namespace
 
 struct GstMediaDevice::Player {
-    explicit Player(GstElement* playbin) : pipeline(playbin) {}
+    explicit Player(GstElement* player) : pipeline(player) {}
     ~Player() { gstreamer::releasePipeline(pipeline); }
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
@@ -142,8 +142,7 @@ struct GstMediaDevice::Player {
 
     unsigned volume() const
     {
-        gdouble level = 0.0;
-        g_object_get(pipeline, "volume", &level, nullptr);
+        const double level = gstreamer::playerVolume(pipeline);
         return unsigned(std::clamp<long>(std::lround(level * kMaxVolume), 0, kMaxVolume));
     }
 
@@ -181,22 +180,22 @@ unsigned GstMediaDevice::open(const QString& path, const QString& alias)
         return AliasInUse;
     if (!gstreamer::isReadableFile(path))
         return FileNotFound;
-    GstElement* playbin = gstreamer::makeAudioPlaybin();
-    if (!playbin)
+    GstElement* pipeline = gstreamer::makeAudioPlayer();
+    if (!pipeline)
         return DeviceFailed;
-    auto player = std::make_unique<Player>(playbin);
-    if (!gstreamer::setPlaybinFile(playbin, path))
+    auto player = std::make_unique<Player>(pipeline);
+    if (!gstreamer::setPlayerFile(pipeline, path))
         return FileNotFound;
 
     const auto deadline = Clock::now() + kOpenWait;
-    if (!prerollUntil(playbin, deadline))
+    if (!prerollUntil(pipeline, deadline))
         return CannotOpen;
 
-    qint64 length = queryLengthMs(playbin);
+    qint64 length = queryLengthMs(pipeline);
     if (length < 0)
         length = gstreamer::measureLengthMs(path, deadline);
     player->lengthMs = std::max<qint64>(length, 0);
-    g_object_set(playbin, "volume", 1.0, nullptr);
+    gstreamer::setPlayerVolume(pipeline, 1.0);
     players_.emplace(alias.toCaseFolded(), std::move(player));
     return 0;
 }
@@ -305,7 +304,7 @@ MediaReply GstMediaDevice::send(const QString& command)
     case Kind::Volume:
         if (number > kMaxVolume)
             return {OutOfRange, {}};
-        g_object_set(player->pipeline, "volume", gdouble(number) / kMaxVolume, nullptr);
+        gstreamer::setPlayerVolume(player->pipeline, double(number) / kMaxVolume);
         return {};
     case Kind::Status:
         switch (item) {

@@ -9,8 +9,8 @@
 
 namespace qc {
 
-// The media device on GStreamer: one playbin per alias. Keywords in any letter case, single
-// blanks; aliases are compared without regard to case.
+// The media device on GStreamer: one player pipeline per alias. Keywords in any letter case,
+// single blanks; aliases are compared without regard to case.
 //
 //   Open "PATH" alias A type MPEGVideo   loads and prerolls; the length is known on return
 //   Close A                              frees the player

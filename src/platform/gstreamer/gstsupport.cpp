@@ -13,10 +13,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// playbin's GstPlayFlags (the enum is private to the plugin).
-constexpr guint kPlayFlagAudio = 0x02;
-constexpr guint kPlayFlagSoftVolume = 0x10;
-
 // The environment variable that replaces the desktop's audio output with any GStreamer sink
 // description, e.g. "fakesink sync=true" for tests on machines without sound.
 constexpr char kSinkVariable[] = "QUILLCAST_AUDIO_SINK";
@@ -37,37 +33,86 @@ GstBusSyncReply keepPlayerMessages(GstBus*, GstMessage* message, gpointer)
     }
 }
 
-// `description` names the audio sink; empty: the desktop's default.
-GstElement* makePlaybin(const QByteArray& description)
+// The decoder's raw audio goes to the one chain there is; a second audio stream, if any,
+// stays unlinked.
+void linkDecodedAudio(GstElement* /*decoder*/, GstPad* pad, gpointer chainInput)
+{
+    auto* input = static_cast<GstPad*>(chainInput);
+    if (!gst_pad_is_linked(input))
+        gst_pad_link(pad, input);
+}
+
+// A file without audio would otherwise never preroll: it fails at once, as any file that
+// cannot play does.
+void failWithoutAudio(GstElement* decoder, gpointer chainInput)
+{
+    if (gst_pad_is_linked(static_cast<GstPad*>(chainInput)))
+        return;
+    GError* error = g_error_new_literal(GST_STREAM_ERROR, GST_STREAM_ERROR_WRONG_TYPE, "the file holds no audio");
+    gst_element_post_message(decoder, gst_message_new_error(GST_OBJECT(decoder), error, nullptr));
+    g_error_free(error);
+}
+
+// `description` names the audio sink; empty: the desktop's default output. The pipeline is
+// built by hand rather than with playbin: playbin keeps a few kilobytes for good with every
+// file it opens, which a long show opening thousands of pieces would feel.
+GstElement* makePlayer(const QByteArray& description)
 {
     if (!ensureStarted())
         return nullptr;
-    GstElement* playbin = gst_element_factory_make("playbin", nullptr);
-    if (!playbin)
-        return nullptr;
-    gst_object_ref_sink(playbin);
-    g_object_set(playbin, "flags", kPlayFlagAudio | kPlayFlagSoftVolume, nullptr);
-
-    if (!description.isEmpty()) {
+    GstElement* sink = nullptr;
+    if (description.isEmpty()) {
+        sink = gst_element_factory_make("autoaudiosink", nullptr);
+    } else {
         GError* error = nullptr;
-        GstElement* sink = gst_parse_bin_from_description(description.constData(), TRUE, &error);
+        sink = gst_parse_bin_from_description(description.constData(), TRUE, &error);
         if (!sink) {
             // Asked for a particular output: never fall back to the speakers behind its back.
             qWarning("%s=\"%s\" is not a usable GStreamer sink: %s", kSinkVariable,
                      description.constData(), error ? error->message : "unknown error");
             g_clear_error(&error);
-            gst_object_unref(playbin);
             return nullptr;
         }
         g_clear_error(&error);  // a description can parse with a recoverable warning
-        g_object_set(playbin, "audio-sink", sink, nullptr);
     }
-    // Without a sink of our own playbin takes autoaudiosink, the desktop's default output.
+    GstElement* decoder = gst_element_factory_make("uridecodebin", "decoder");
+    GstElement* convert = gst_element_factory_make("audioconvert", nullptr);
+    GstElement* resample = gst_element_factory_make("audioresample", nullptr);
+    GstElement* volume = gst_element_factory_make("volume", "volume");
+    GstElement* pipeline = gst_pipeline_new(nullptr);
+    if (!sink || !decoder || !convert || !resample || !volume || !pipeline) {
+        for (GstElement* element : {sink, decoder, convert, resample, volume, pipeline}) {
+            if (element)
+                gst_object_unref(gst_object_ref_sink(element));
+        }
+        return nullptr;
+    }
+    gst_object_ref_sink(pipeline);
+    gst_bin_add_many(GST_BIN(pipeline), decoder, convert, resample, volume, sink, nullptr);
+    gst_element_link_many(convert, resample, volume, sink, nullptr);
 
-    GstBus* bus = gst_element_get_bus(playbin);
+    GstCaps* audio = gst_caps_new_empty_simple("audio/x-raw");
+    g_object_set(decoder, "caps", audio, "expose-all-streams", FALSE, nullptr);
+    gst_caps_unref(audio);
+    GstPad* input = gst_element_get_static_pad(convert, "sink");
+    // The chain's input lives as long as the pipeline, which owns the signals' sources too.
+    g_signal_connect(decoder, "pad-added", G_CALLBACK(linkDecodedAudio), input);
+    g_signal_connect(decoder, "no-more-pads", G_CALLBACK(failWithoutAudio), input);
+    gst_object_unref(input);
+
+    GstBus* bus = gst_element_get_bus(pipeline);
     gst_bus_set_sync_handler(bus, keepPlayerMessages, nullptr, nullptr);
     gst_object_unref(bus);
-    return playbin;
+    return pipeline;
+}
+
+template <typename Use>
+void withChild(GstElement* player, const char* name, Use use)
+{
+    if (GstElement* child = gst_bin_get_by_name(GST_BIN(player), name)) {
+        use(child);
+        gst_object_unref(child);
+    }
 }
 
 } // namespace
@@ -87,18 +132,18 @@ bool ensureStarted()
     return started;
 }
 
-GstElement* makeAudioPlaybin()
+GstElement* makeAudioPlayer()
 {
-    return makePlaybin(qgetenv(kSinkVariable));
+    return makePlayer(qgetenv(kSinkVariable));
 }
 
 qint64 measureLengthMs(const QString& path, std::chrono::steady_clock::time_point deadline)
 {
-    GstElement* probe = makePlaybin("fakesink sync=false");
+    GstElement* probe = makePlayer("fakesink sync=false");
     if (!probe)
         return -1;
     qint64 length = -1;
-    if (setPlaybinFile(probe, path)
+    if (setPlayerFile(probe, path)
         && gst_element_set_state(probe, GST_STATE_PLAYING) != GST_STATE_CHANGE_FAILURE) {
         // The parser estimates the length after a few dozen frames; a file too short for that
         // ends first, and its end position is its length.
@@ -123,16 +168,28 @@ qint64 measureLengthMs(const QString& path, std::chrono::steady_clock::time_poin
     return length;
 }
 
-bool setPlaybinFile(GstElement* playbin, const QString& path)
+bool setPlayerFile(GstElement* player, const QString& path)
 {
     GError* error = nullptr;
     gchar* uri = gst_filename_to_uri(QFile::encodeName(path).constData(), &error);
     g_clear_error(&error);
     if (!uri)
         return false;
-    g_object_set(playbin, "uri", uri, nullptr);
+    withChild(player, "decoder", [uri](GstElement* decoder) { g_object_set(decoder, "uri", uri, nullptr); });
     g_free(uri);
     return true;
+}
+
+void setPlayerVolume(GstElement* player, double volume)
+{
+    withChild(player, "volume", [volume](GstElement* element) { g_object_set(element, "volume", volume, nullptr); });
+}
+
+double playerVolume(GstElement* player)
+{
+    gdouble volume = 0.0;
+    withChild(player, "volume", [&volume](GstElement* element) { g_object_get(element, "volume", &volume, nullptr); });
+    return volume;
 }
 
 bool isReadableFile(const QString& path)

@@ -12,27 +12,27 @@ GstWaveSound::GstWaveSound() = default;
 
 GstWaveSound::~GstWaveSound()
 {
-    gstreamer::releasePipeline(playbin_);
+    gstreamer::releasePipeline(player_);
 }
 
 bool GstWaveSound::play(const QString& path)
 {
     if (!gstreamer::isReadableFile(path))
         return false;
-    if (!playbin_)
-        playbin_ = gstreamer::makeAudioPlaybin();
-    if (!playbin_)
+    if (!player_)
+        player_ = gstreamer::makeAudioPlayer();
+    if (!player_)
         return false;
 
-    // Back to NULL first: a playbin takes a new address only from there. This also cuts
+    // Back to NULL first: a player takes a new file only from there. This also cuts
     // off the sound still playing and clears its messages.
-    gst_element_set_state(playbin_, GST_STATE_NULL);
+    gst_element_set_state(player_, GST_STATE_NULL);
     pollMessages();
     sounding_.clear();
-    if (!gstreamer::setPlaybinFile(playbin_, path))
+    if (!gstreamer::setPlayerFile(player_, path))
         return false;
-    if (gst_element_set_state(playbin_, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
-        gst_element_set_state(playbin_, GST_STATE_NULL);
+    if (gst_element_set_state(player_, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
+        gst_element_set_state(player_, GST_STATE_NULL);
         return false;
     }
     sounding_ = path;
@@ -47,14 +47,14 @@ QString GstWaveSound::sounding()
 
 void GstWaveSound::pollMessages()
 {
-    if (!playbin_)
+    if (!player_)
         return;
-    while (GstMessage* message = gstreamer::nextMessage(playbin_, 0ms)) {
+    while (GstMessage* message = gstreamer::nextMessage(player_, 0ms)) {
         const GstMessageType type = GST_MESSAGE_TYPE(message);
         gst_message_unref(message);
         if (type == GST_MESSAGE_EOS || type == GST_MESSAGE_ERROR) {
             // Let go of the audio output until the next sound.
-            gst_element_set_state(playbin_, GST_STATE_NULL);
+            gst_element_set_state(player_, GST_STATE_NULL);
             sounding_.clear();
         }
     }

@@ -8,7 +8,7 @@ typedef struct _GstElement GstElement;
 
 namespace qc {
 
-// Sound effects on a playbin of their own, beside the music. play() returns once the sound
+// Sound effects on a player of their own, beside the music. play() returns once the sound
 // has started; the sound goes on in GStreamer's threads.
 class GstWaveSound : public WaveSound {
 public:
@@ -27,7 +27,7 @@ public:
 private:
     void pollMessages();
 
-    GstElement* playbin_ = nullptr;  // made at the first sound
+    GstElement* player_ = nullptr;  // made at the first sound
     QString sounding_;
 };
 
