@@ -24,10 +24,12 @@ namespace qc {
 
 namespace {
 
-// The program's own help pages, shipped beside it; the display window's banners open them.
-BannerPages helpPages()
+// The program's own help pages; the display window's banners open them.
+BannerPages helpPages(FileExistence& existence)
 {
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/help/");
+    const QString folder = sharedDataFolder(QCoreApplication::applicationDirPath(),
+                                            [&](const QString& path) { return existence.fileExists(path); })
+                           + QStringLiteral("help/");
     return {folder + QStringLiteral("scripts.html"), folder + QStringLiteral("preview.html")};
 }
 
@@ -127,7 +129,7 @@ void Application::registerWindows()
         return manage(new QtDisplayWindow(screen_,
                                           {settings_, script_, windows_, presentation_.displayCommands(),
                                            presentation_.engine(), presentation_.clipboard(), displayHost_, flags_},
-                                          {shell_, screen_, helpPages()}),
+                                          {shell_, screen_, helpPages(existence_)}),
                       windowname::kDisplay);
     });
 

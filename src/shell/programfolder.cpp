@@ -1,5 +1,7 @@
 #include "shell/programfolder.h"
 
+#include <QDir>
+
 #include <QCoreApplication>
 #include <QStandardPaths>
 
@@ -10,6 +12,14 @@ QString withTrailingSeparator(const QString& folder)
     if (folder.isEmpty() || folder.endsWith(u'/'))
         return folder;
     return folder + u'/';
+}
+
+QString sharedDataFolder(const QString& executableFolder, const std::function<bool(const QString& path)>& fileExists)
+{
+    const QString beside = withTrailingSeparator(executableFolder);
+    if (fileExists(beside + QStringLiteral("help/scripts.html")))
+        return beside;
+    return withTrailingSeparator(QDir::cleanPath(beside + QStringLiteral("../share/quillcast")));
 }
 
 QString chooseProgramFolder(const ProgramFolderSources& sources)

@@ -25,6 +25,11 @@ QString currentProgramFolder(const std::function<bool(const QString& path)>& fil
 // A folder text that ends in exactly one "/" ("" stays "").
 QString withTrailingSeparator(const QString& folder);
 
+// The folder of the program's own read-only files (help pages, demo material), ending in "/":
+// beside the executable in a build or a portable copy (where "help/" is), else
+// "share/quillcast/" under the installation prefix the executable's "bin/" belongs to.
+QString sharedDataFolder(const QString& executableFolder, const std::function<bool(const QString& path)>& fileExists);
+
 inline const QString kSettingsFileName = QStringLiteral("QCST.INI");
 inline const QString kDefaultScriptFileName = QStringLiteral("QCST.TXT");
 

@@ -81,6 +81,20 @@ TEST_F(ShellEndToEnd, OpensTheScriptQuitsWithEscAndRemembersItsPlace)
     EXPECT_EQ(setting(QStringLiteral("Win00Left")), "1500");
 }
 
+// As a menu's "Open with" starts it: the path is one argument, blanks and Japanese included.
+TEST_F(ShellEndToEnd, OpenWithAPathOfBlanksAndJapanese)
+{
+    write(QStringLiteral("今夜の 台本 (1).txt"), "one\r\n");
+    QuillcastProcess program(session, home(), {path(QStringLiteral("今夜の 台本 (1).txt"))});
+    const QString controller = session.openController(30000);
+    ASSERT_FALSE(controller.isEmpty());
+    EXPECT_FALSE(session.waitForWindows(QStringLiteral("^今夜の 台本 \\(1\\)\\.txt$")).isEmpty())
+        << "the display window carries the script's name";
+    session.next(controller);
+    EXPECT_EQ(session.waitForClipboard(QStringLiteral("one\n")), "one\n");
+    EXPECT_EQ(program.quitWith(session, controller, QStringLiteral("Escape")), 0);
+}
+
 TEST_F(ShellEndToEnd, ASecondCopyShowsItsMessageAndEnds)
 {
     QuillcastProcess first(session, home());

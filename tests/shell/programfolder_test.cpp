@@ -28,5 +28,18 @@ TEST(ProgramFolder, TheRootKeepsItsSingleSeparator)
     EXPECT_EQ(withTrailingSeparator(""), "");
 }
 
+// A build or a portable copy keeps its help beside the program; an installed program finds it
+// under its prefix, wherever that is.
+TEST(ProgramFolder, SharedDataBesideTheProgramOrUnderItsPrefix)
+{
+    const auto only = [](const QString& existing) {
+        return [existing](const QString& path) { return path == existing; };
+    };
+    EXPECT_EQ(sharedDataFolder("/home/me/quillcast/build/src", only("/home/me/quillcast/build/src/help/scripts.html")),
+              "/home/me/quillcast/build/src/");
+    EXPECT_EQ(sharedDataFolder("/usr/bin", only("")), "/usr/share/quillcast/");
+    EXPECT_EQ(sharedDataFolder("/tmp/root/usr/bin/", only("")), "/tmp/root/usr/share/quillcast/");
+}
+
 } // namespace
 } // namespace qc

@@ -117,6 +117,21 @@ TEST_F(MainWindowWidget, DroppedFilesLoadAScript)
     EXPECT_TRUE(labelTexts().contains("run.txt"));
 }
 
+// File managers hand over percent-encoded addresses: blanks and Japanese names arrive whole.
+TEST_F(MainWindowWidget, DroppedNamesWithBlanksAndJapaneseArriveWhole)
+{
+    const QString path = QStringLiteral("/d/今夜の 台本 (1).txt");
+    files.put(path, {"x"});
+    QMimeData data;
+    data.setUrls({QUrl(QStringLiteral("file:///d/%E4%BB%8A%E5%A4%9C%E3%81%AE%20%E5%8F%B0%E6%9C%AC%20(1).txt"))});
+    window.show();
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    EXPECT_EQ(script.location().path, path);
+}
+
 TEST_F(MainWindowWidget, TheCloseBoxGoesThroughTheProgram)
 {
     int closeBox = 0;
