@@ -66,6 +66,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillcast"));
     QApplication::setApplicationVersion(QLatin1String(qc::kProgramVersion));
+    // Ties the windows to the menu entry (and its icon) on desktops that match them by name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillcast.Quillcast"));
     // Operator windows hide while others are in front; only the program's own end quits.
     QApplication::setQuitOnLastWindowClosed(false);
     qc::Application application(scriptArgs, remote);
