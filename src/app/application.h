@@ -10,6 +10,7 @@
 #include "platform/desktop/qtmessagebox.h"
 #include "platform/desktop/qtpictures.h"
 #include "platform/desktop/qtscreen.h"
+#include "platform/desktop/quitsignals.h"
 #include "platform/desktop/qttimers.h"
 #include "platform/desktop/qttray.h"
 #include "platform/desktop/systemclock.h"
@@ -102,6 +103,10 @@ private:
     RemoteApi remoteApi_{{presentation_.stepOperator(), remoteState_, remoteAccess_}};
     QtRemoteServer remoteServer_{remoteApi_, remoteState_};
     RemoteControl remoteControl_{{files_, messages_, remoteServer_, remoteAccess_, &QtRemoteServer::ownHosts}};
+
+    // The session's end quits as the tray menu's quit does: every window records its place
+    // and the settings are written.
+    QuitSignals quitSignals_{[this] { trayMessages_.onMenu(TrayMenuEntry::Quit); }};
 };
 
 } // namespace qc

@@ -2,6 +2,7 @@
 #include "shell/commandline.h"
 #include "shell/preview/preview.h"
 #include "platform/desktop/bytenamedfiles.h"
+#include "platform/desktop/displayplatform.h"
 #include "platform/version.h"
 #include "remote/remotesettings.h"
 
@@ -63,7 +64,12 @@ int main(int argc, char* argv[])
         }
     }
 
+    // On a Wayland session, through XWayland where it is there: the window places work.
+    if (const std::optional<QByteArray> platform = qc::preferredQtPlatform(qc::currentSessionEnvironment()))
+        qputenv("QT_QPA_PLATFORM", *platform);
     QApplication app(argc, argv);
+    if (!qc::windowPlacesWork(QGuiApplication::platformName()))
+        QTextStream(stderr) << qc::kPlacesDoNotWorkNotice;
     QApplication::setApplicationName(QStringLiteral("Quillcast"));
     QApplication::setApplicationVersion(QLatin1String(qc::kProgramVersion));
     // Ties the windows to the menu entry (and its icon) on desktops that match them by name.

@@ -11,6 +11,9 @@ public:
     virtual int heightTwips() const = 0;
     // Twips per logical pixel of the primary screen (15 at 96 DPI).
     virtual double twipsPerPixel() const = 0;
+    // Whether windows can be placed and their places read (not on a native Wayland session,
+    // where the compositor decides where windows go).
+    virtual bool placesWork() const = 0;
 };
 
 } // namespace qc

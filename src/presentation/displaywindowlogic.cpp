@@ -179,8 +179,11 @@ void DisplayWindowLogic::recordPlace()
     // A sheltered window is remembered at its own place, never at the shelter.
     const WindowRect rect = parts_.commands.shelterSavedRect().value_or(closingRect_);
     Settings& settings = parts_.settings;
-    settings.setText(K::Win02Left, QString::number(rect.left));
-    settings.setText(K::Win02Top, QString::number(rect.top));
+    // Where places cannot be read, the remembered place stays; the size is still known.
+    if (services_.screen.placesWork()) {
+        settings.setText(K::Win02Left, QString::number(rect.left));
+        settings.setText(K::Win02Top, QString::number(rect.top));
+    }
     settings.setText(K::Win02Width, QString::number(rect.width));
     settings.setText(K::Win02Height, QString::number(rect.height));
 }

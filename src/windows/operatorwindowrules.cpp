@@ -1,5 +1,6 @@
 #include "windows/operatorwindowrules.h"
 
+#include "platform/screen.h"
 #include "script/numbers.h"
 #include "windows/placedwindowview.h"
 #include "windows/windowflags.h"
@@ -21,9 +22,10 @@ void RememberedPlace::recordOnClose(PlacedWindowView& view, Settings& settings, 
                      flags.hiddenToTray ? QStringLiteral("1") : QString::number(int(view.windowState())));
     view.setWindowState(WindowState::Normal);
     const WindowRect place = keptOnScreen(view.rect(), screen_);
-    const bool inTheCorner = place.left < 1 && place.top < 1;
-    settings.setText(keys_.left, inTheCorner ? openedLeft_ : QString::number(place.left));
-    settings.setText(keys_.top, inTheCorner ? openedTop_ : QString::number(place.top));
+    // Where places cannot be read, the window keeps the place it was given.
+    const bool unknown = !screen_.placesWork() || (place.left < 1 && place.top < 1);
+    settings.setText(keys_.left, unknown ? openedLeft_ : QString::number(place.left));
+    settings.setText(keys_.top, unknown ? openedTop_ : QString::number(place.top));
     view.hideWindow();
 }
 

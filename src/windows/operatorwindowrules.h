@@ -26,8 +26,8 @@ public:
     // Puts the window at its recorded place, pulled onto the screen, in its recorded state.
     void open(PlacedWindowView& view, const Settings& settings);
     // Records the window's state (minimised while it hides in the tray) and its place, and
-    // hides it. A window in the very corner was most likely never really placed: it keeps the
-    // place it opened at.
+    // hides it. A window in the very corner was most likely never really placed, and where
+    // places cannot be read none is known: it keeps the place it opened at.
     void recordOnClose(PlacedWindowView& view, Settings& settings, const WindowFlags& flags);
 
 private:

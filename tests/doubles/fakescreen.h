@@ -14,6 +14,8 @@ public:
     int widthTwips() const override { return width_; }
     int heightTwips() const override { return height_; }
     double twipsPerPixel() const override { return 15.0; }
+    bool placesWork() const override { return placesWorkHere; }
+    bool placesWorkHere = true;
     void resize(int widthTwips, int heightTwips)
     {
         width_ = widthTwips;

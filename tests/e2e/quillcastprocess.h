@@ -77,6 +77,9 @@ public:
         return std::nullopt;
     }
 
+    // The desktop's request to end (SIGTERM), as at logout.
+    void terminate() { process_.terminate(); }
+
     void killHard()
     {
         process_.kill();

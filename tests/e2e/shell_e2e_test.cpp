@@ -95,6 +95,19 @@ TEST_F(ShellEndToEnd, OpenWithAPathOfBlanksAndJapanese)
     EXPECT_EQ(program.quitWith(session, controller, QStringLiteral("Escape")), 0);
 }
 
+// At logout the desktop asks the program to end: it quits as its own quit does, settings kept.
+TEST_F(ShellEndToEnd, TheSessionsEndQuitsInOrder)
+{
+    write(QStringLiteral("QCST.INI"), "[QCST]\r\nShowTxtBreak=3\r\n");
+    QuillcastProcess program(session, home());
+    const QString controller = session.openController(30000);
+    ASSERT_FALSE(controller.isEmpty());
+    program.terminate();
+    EXPECT_EQ(program.waitForExit(), 0);
+    EXPECT_EQ(settingsLines().size(), 35) << "every setting written";
+    EXPECT_EQ(setting(QStringLiteral("ShowTxtBreak")), "3");
+}
+
 TEST_F(ShellEndToEnd, ASecondCopyShowsItsMessageAndEnds)
 {
     QuillcastProcess first(session, home());

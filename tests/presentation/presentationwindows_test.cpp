@@ -195,6 +195,20 @@ TEST_F(PresentationWindowsTest, ClosingTheDisplayRecordsItsPlaceAndClosesTheCont
     EXPECT_TRUE(loader.log.contains("frmMi00.show"));   // back to the main window
 }
 
+TEST_F(PresentationWindowsTest, WherePlacesCannotBeReadTheDisplayKeepsItsPlaceButRecordsItsSize)
+{
+    screen.placesWorkHere = false;
+    settings.setText(K::Win02Left, "2500");
+    settings.setText(K::Win02Top, "1500");
+    open();
+    displayView.port.place = {0, 0, 7000, 4000};
+    registry.unloadByName("frmMi02");
+    EXPECT_EQ(settings.text(K::Win02Left), "2500");
+    EXPECT_EQ(settings.text(K::Win02Top), "1500");
+    EXPECT_EQ(settings.text(K::Win02Width), "7000");
+    EXPECT_EQ(settings.text(K::Win02Height), "4000");
+}
+
 TEST_F(PresentationWindowsTest, AShelteredDisplayIsRememberedAtItsOwnPlace)
 {
     open();

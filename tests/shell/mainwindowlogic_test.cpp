@@ -105,6 +105,19 @@ TEST_F(MainWindowTest, ACornerPlaceKeepsThePlaceItOpenedAt)
     EXPECT_EQ(settings.text(K::Win00Top), "3000");
 }
 
+// On a desktop that cannot tell where windows are, the remembered place stays as it was.
+TEST_F(MainWindowTest, WherePlacesCannotBeReadTheRememberedPlaceStays)
+{
+    screen.placesWorkHere = false;
+    settings.setText(K::Win00Left, "4000");
+    settings.setText(K::Win00Top, "3000");
+    logic.onLoad();
+    view.moveTo(2500, 1500);   // whatever the window system answers
+    logic.onQueryUnload();
+    EXPECT_EQ(settings.text(K::Win00Left), "4000");
+    EXPECT_EQ(settings.text(K::Win00Top), "3000");
+}
+
 TEST_F(MainWindowTest, HiddenInTheTrayIsRememberedAsMinimised)
 {
     logic.onLoad();

@@ -1,5 +1,7 @@
 #include "platform/desktop/qtscreen.h"
 
+#include "platform/desktop/displayplatform.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -36,6 +38,11 @@ int QtScreen::heightTwips() const
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int pixels = screen ? screen->geometry().height() : kFallbackHeightPixels;
     return int(std::lround(pixels * twipsPerPixel()));
+}
+
+bool QtScreen::placesWork() const
+{
+    return windowPlacesWork(QGuiApplication::platformName());
 }
 
 } // namespace qc

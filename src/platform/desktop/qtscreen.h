@@ -10,6 +10,7 @@ public:
     int widthTwips() const override;
     int heightTwips() const override;
     double twipsPerPixel() const override;
+    bool placesWork() const override;
 };
 
 } // namespace qc

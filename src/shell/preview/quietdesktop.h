@@ -28,6 +28,7 @@ public:
     int widthTwips() const override { return 28800; }
     int heightTwips() const override { return 16200; }
     double twipsPerPixel() const override { return 15.0; }
+    bool placesWork() const override { return true; }
 };
 
 // Every face counts as installed.
