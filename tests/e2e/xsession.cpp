@@ -29,14 +29,26 @@ XSession::XSession()
         display_ = u':' + number;
 }
 
+XSession::XSession(const QString& display, const QProcessEnvironment& clients)
+    : display_(display), clients_(clients)
+{
+}
+
 XSession::~XSession()
 {
-    server_.terminate();
-    server_.waitForFinished(5000);
+    if (server_.state() != QProcess::NotRunning) {
+        server_.terminate();
+        server_.waitForFinished(5000);
+    }
 }
 
 QProcessEnvironment XSession::environment() const
 {
+    if (clients_) {
+        QProcessEnvironment environment = *clients_;
+        environment.insert(QStringLiteral("DISPLAY"), display_);
+        return environment;
+    }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DISPLAY"), display_);
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));

@@ -23,6 +23,8 @@ struct Geometry {
 class XSession {
 public:
     XSession();
+    // The X display of another server (XWayland's), with the environment its clients get.
+    XSession(const QString& display, const QProcessEnvironment& clients);
     ~XSession();
 
     bool isRunning() const { return !display_.isEmpty(); }
@@ -62,6 +64,7 @@ private:
     QProcess server_;
     QString display_;
     QTemporaryDir runtimeDir_;
+    std::optional<QProcessEnvironment> clients_;
 };
 
 } // namespace qc::e2e
