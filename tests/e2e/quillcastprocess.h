@@ -27,6 +27,16 @@ inline QString settingIn(const QString& programFolder, const QString& key)
     return {};
 }
 
+// Under AddressSanitizer: full stacks for allocations, so that the leak suppressions can tell
+// what the desktop's libraries keep for good (GLib once GStreamer has started, Qt's Wayland
+// plugin; built without frame pointers) from the program's own leaks.
+inline void withFullAllocationStacks(QProcessEnvironment& environment)
+{
+    const QString sanitizer = environment.value(QStringLiteral("ASAN_OPTIONS"));
+    if (!sanitizer.isEmpty())
+        environment.insert(QStringLiteral("ASAN_OPTIONS"), sanitizer + QStringLiteral(":fast_unwind_on_malloc=0"));
+}
+
 // The real program started as a user starts it, with its own program folder.
 class QuillcastProcess {
 public:
@@ -34,12 +44,7 @@ public:
     {
         QProcessEnvironment environment = session.environment();
         environment.insert(QStringLiteral("QUILLCAST_HOME"), programFolder);
-        // Under AddressSanitizer: full stacks for allocations, so that the leak suppressions
-        // can tell what GLib keeps for good once GStreamer has started (GLib is built without
-        // frame pointers) from the program's own leaks.
-        const QString sanitizer = environment.value(QStringLiteral("ASAN_OPTIONS"));
-        if (!sanitizer.isEmpty())
-            environment.insert(QStringLiteral("ASAN_OPTIONS"), sanitizer + QStringLiteral(":fast_unwind_on_malloc=0"));
+        withFullAllocationStacks(environment);
         process_.setProcessEnvironment(environment);
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.start(QStringLiteral(QUILLCAST_BIN), args);

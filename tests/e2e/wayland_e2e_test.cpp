@@ -64,6 +64,7 @@ TEST_F(WaylandEndToEnd, NativeWaylandSaysSoOnceAndKeepsTheRememberedPlaces)
     QProcessEnvironment environment = weston.environment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
     environment.insert(QStringLiteral("QUILLCAST_HOME"), dir.path());
+    withFullAllocationStacks(environment);
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(QUILLCAST_BIN), {});
