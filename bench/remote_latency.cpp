@@ -8,8 +8,10 @@
 #include <QThread>
 #include <QWebSocket>
 
+// Xlib's macros (None, ...) clash with Qt's names: after Qt's headers.
+#include "xsteps.h"
+
 #include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 #include <X11/extensions/Xdamage.h>
 #include <X11/keysym.h>
 
@@ -90,14 +92,7 @@ int main(int argc, char* argv[])
 
     std::vector<double> repaints, sockets, overlays;
     for (int i = 0; i < steps; ++i) {
-        XSetInputFocus(display, controller, RevertToParent, CurrentTime);
-        XSync(display, False);
-        while (XPending(display) > 0) {
-            XEvent stale;
-            XNextEvent(display, &stale);
-            if (stale.type == damageEvent + XDamageNotify)
-                XDamageSubtract(display, damage, None, None);
-        }
+        prepareStep(display, controller, damageEvent, damage);
         QCoreApplication::processEvents();
         const double before = chromium.evaluate(QStringLiteral("Number(document.body.dataset.shownAt)"))
                                   .value_or(QJsonValue())
@@ -106,9 +101,7 @@ int main(int argc, char* argv[])
 
         const auto start = Steady::now();
         const double startWall = wallMilliseconds();
-        XTestFakeKeyEvent(display, next, True, CurrentTime);
-        XTestFakeKeyEvent(display, next, False, CurrentTime);
-        XFlush(display);
+        pressKey(display, next);
 
         double repaint = -1;
         while ((repaint < 0 || messages == messagesBefore) && millisecondsSince(start) < 2000) {

@@ -1,8 +1,9 @@
 // Measures, from outside the program as the X server sees it, how long one Next takes: from
 // the key press reaching the server to the display window being repainted and the
 // clipboard holding the new text. Usage: step_latency CONTROLLER_WINDOW DISPLAY_WINDOW STEPS
+#include "xsteps.h"
+
 #include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 #include <X11/extensions/Xdamage.h>
 #include <X11/extensions/Xfixes.h>
 #include <X11/keysym.h>
@@ -81,18 +82,9 @@ int main(int argc, char* argv[])
 
     std::vector<double> latencies;
     for (int i = 0; i < steps; ++i) {
-        XSetInputFocus(display, controller, RevertToParent, CurrentTime);
-        XSync(display, False);
-        while (XPending(display) > 0) {
-            XEvent stale;
-            XNextEvent(display, &stale);
-            if (stale.type == damageEvent + XDamageNotify)
-                XDamageSubtract(display, damage, None, None);
-        }
+        prepareStep(display, controller, damageEvent, damage);
         const auto start = Clock::now();
-        XTestFakeKeyEvent(display, next, True, CurrentTime);
-        XTestFakeKeyEvent(display, next, False, CurrentTime);
-        XFlush(display);
+        pressKey(display, next);
         const double latency = waitForStep(display, fixesEvent, damageEvent, damage, start);
         if (latency >= 0)
             latencies.push_back(latency);

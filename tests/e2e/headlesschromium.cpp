@@ -1,5 +1,7 @@
 #include "headlesschromium.h"
 
+#include "eventloopwait.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -17,19 +19,6 @@ namespace qc::e2e {
 
 namespace {
 
-// Runs the event loop until the condition holds or the time is up.
-bool eventually(const std::function<bool()>& condition, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
-}
 
 // A plain GET on the DevTools HTTP endpoint.
 QByteArray httpGet(quint16 port, const QByteArray& path)
@@ -86,7 +75,7 @@ bool HeadlessChromium::open(const QString& url, int width, int height)
     static const QRegularExpression listening(QStringLiteral("DevTools listening on ws://127\\.0\\.0\\.1:(\\d+)/"));
     QByteArray errors;
     quint16 port = 0;
-    eventually([&] {
+    test::eventLoopUntil([&] {
         errors += process_.readAllStandardError();
         const QRegularExpressionMatch match = listening.match(QString::fromUtf8(errors));
         port = match.hasMatch() ? quint16(match.captured(1).toUInt()) : 0;
@@ -96,7 +85,7 @@ bool HeadlessChromium::open(const QString& url, int width, int height)
         return fail(QStringLiteral("chromium opened no DevTools port: ") + QString::fromUtf8(errors.right(400)));
 
     QString pageSocket;
-    eventually([&] {
+    test::eventLoopUntil([&] {
         const QJsonArray targets = QJsonDocument::fromJson(httpGet(port, "/json/list")).array();
         for (const QJsonValue& target : targets) {
             if (target[u"type"].toString() == u"page")
@@ -107,7 +96,7 @@ bool HeadlessChromium::open(const QString& url, int width, int height)
     if (pageSocket.isEmpty())
         return fail(QStringLiteral("chromium shows no page"));
     page_.open(QUrl(pageSocket));
-    if (!eventually([&] { return page_.state() == QAbstractSocket::ConnectedState; }, 10000))
+    if (!test::eventLoopUntil([&] { return page_.state() == QAbstractSocket::ConnectedState; }, 10000))
         return fail(QStringLiteral("cannot reach the page through DevTools at %1: ").arg(pageSocket) + page_.errorString());
     return true;
 }
@@ -123,7 +112,7 @@ std::optional<QJsonObject> HeadlessChromium::call(const QString& method, const Q
     });
     page_.sendTextMessage(QString::fromUtf8(
         QJsonDocument(QJsonObject{{"id", id}, {"method", method}, {"params", params}}).toJson(QJsonDocument::Compact)));
-    eventually([&] { return result.has_value(); }, timeoutMs);
+    test::eventLoopUntil([&] { return result.has_value(); }, timeoutMs);
     QObject::disconnect(connection);
     return result;
 }
@@ -139,7 +128,7 @@ std::optional<QJsonValue> HeadlessChromium::evaluate(const QString& expression, 
 
 bool HeadlessChromium::waitFor(const QString& expression, int timeoutMs)
 {
-    return eventually([&] { return evaluate(expression, 1000).value_or(QJsonValue()).toBool(); }, timeoutMs);
+    return test::eventLoopUntil([&] { return evaluate(expression, 1000).value_or(QJsonValue()).toBool(); }, timeoutMs);
 }
 
 QImage HeadlessChromium::screenshot()

@@ -12,6 +12,8 @@
 #include <QThread>
 #include <QWebSocket>
 
+#include "eventloopwait.h"
+
 #include <gtest/gtest.h>
 
 namespace qc::e2e {
@@ -33,18 +35,6 @@ quint16 freePort()
     return probe.serverPort();
 }
 
-bool eventually(const std::function<bool()>& condition, int timeoutMs = 5000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
-}
 
 // The remote control from outside, as a streamer's tools use it: a WebSocket client, curl on
 // the API, and the overlay page in a real Chromium as a browser source shows it.
@@ -106,7 +96,7 @@ TEST_F(RemoteEndToEnd, TheOverlayTheWebSocketAndCurlFollowTheShow)
     QObject::connect(&client, &QWebSocket::textMessageReceived,
                      [&](const QString& m) { pushed << QJsonDocument::fromJson(m.toUtf8()).object(); });
     client.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws").arg(port)));
-    ASSERT_TRUE(eventually([&] { return pushed.size() == 1; })) << client.errorString().toStdString();
+    ASSERT_TRUE(test::eventLoopUntil([&] { return pushed.size() == 1; })) << client.errorString().toStdString();
     EXPECT_TRUE(pushed[0][u"running"].toBool());
 
     HeadlessChromium chromium;
@@ -124,8 +114,8 @@ TEST_F(RemoteEndToEnd, TheOverlayTheWebSocketAndCurlFollowTheShow)
     EXPECT_EQ(session.waitForClipboard(QStringLiteral("Second step\n")), "Second step\n");
 
     // One message per step, each with its step.
-    ASSERT_TRUE(eventually([&] { return pushed.size() >= 3; }));
-    eventually([] { return false; }, 300);
+    ASSERT_TRUE(test::eventLoopUntil([&] { return pushed.size() >= 3; }));
+    test::eventLoopUntil([] { return false; }, 300);
     ASSERT_EQ(pushed.size(), 3);
     EXPECT_EQ(pushed[1][u"display"].toString(), "First step\n");
     EXPECT_EQ(pushed[2][u"display"].toString(), "Second step\n");

@@ -1,6 +1,7 @@
 #include "remote/remotecontrol.h"
 
 #include "doubles/fakefiles.h"
+#include "doubles/recordingremotelistener.h"
 #include "doubles/recordingmessagebox.h"
 #include "qtprinters.h"
 
@@ -11,27 +12,12 @@ namespace {
 
 const QString kPath = QStringLiteral("/prog/QCREMOTE.INI");
 
-// Listens where it is told, except at the ports listed as taken.
-class FakeListener : public RemoteListener {
-public:
-    std::optional<quint16> start(const RemoteListen& listen) override
-    {
-        log << QStringLiteral("start %1:%2").arg(listen.address).arg(listen.port);
-        if (taken.contains(listen.port))
-            return std::nullopt;
-        return listen.port;
-    }
-    void stop() override { log << QStringLiteral("stop"); }
-
-    QStringList log;
-    QList<quint16> taken;
-};
 
 class RemoteControlTest : public ::testing::Test {
 protected:
     test::FakeFiles files;
     test::RecordingMessageBox messages;
-    FakeListener listener;
+    test::RecordingRemoteListener listener;
     RemoteAccess access;
     RemoteControl control{{files, messages, listener, access, [](const QString& address) {
                                return QList<QString>{address == u"0.0.0.0" ? QStringLiteral("192.168.1.20") : address};

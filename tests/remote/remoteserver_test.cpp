@@ -14,6 +14,8 @@
 #include <QTcpSocket>
 #include <QWebSocket>
 
+#include "eventloopwait.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -21,18 +23,6 @@
 namespace qc {
 namespace {
 
-// Runs the event loop until the condition holds or five seconds pass.
-bool eventually(const std::function<bool()>& condition)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > 5000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
 
 // The remote control on a real socket of this machine, spoken to as a browser, curl or a
 // WebSocket client would.
@@ -57,10 +47,10 @@ protected:
     {
         QTcpSocket socket;
         socket.connectToHost(QStringLiteral("127.0.0.1"), port);
-        EXPECT_TRUE(eventually([&] { return socket.state() == QAbstractSocket::ConnectedState; }));
+        EXPECT_TRUE(test::eventLoopUntil([&] { return socket.state() == QAbstractSocket::ConnectedState; }));
         socket.write(request);
         QByteArray answer;
-        eventually([&] {
+        test::eventLoopUntil([&] {
             answer += socket.readAll();
             const qsizetype end = answer.indexOf("\r\n\r\n");
             if (end < 0)
@@ -125,18 +115,18 @@ TEST_F(RemoteServerTest, AWebSocketGetsTheStateOnOpeningAndAfterEachStep)
     QStringList received;
     QObject::connect(&client, &QWebSocket::textMessageReceived, [&](const QString& m) { received << m; });
     client.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws").arg(port)));
-    ASSERT_TRUE(eventually([&] { return received.size() == 1; })) << "no state on opening: " << client.errorString().toStdString();
+    ASSERT_TRUE(test::eventLoopUntil([&] { return received.size() == 1; })) << "no state on opening: " << client.errorString().toStdString();
     EXPECT_EQ(QJsonDocument::fromJson(received[0].toUtf8()).object()["running"].toBool(), true);
 
     engine.next();
     timers.tickAll();
     timers.tickAll();
-    ASSERT_TRUE(eventually([&] { return received.size() == 2; }));
+    ASSERT_TRUE(test::eventLoopUntil([&] { return received.size() == 2; }));
     EXPECT_EQ(QJsonDocument::fromJson(received[1].toUtf8()).object()["display"].toString(), "One\n");
 
     // The client steps by itself: one message for its step, none more.
     client.sendTextMessage(QStringLiteral("{\"action\":\"next\"}"));
-    ASSERT_TRUE(eventually([&] { return received.size() == 3; }));
+    ASSERT_TRUE(test::eventLoopUntil([&] { return received.size() == 3; }));
     EXPECT_EQ(QJsonDocument::fromJson(received[2].toUtf8()).object()["pointer"].toInt(), 4);
     for (int i = 0; i < 10; ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
@@ -152,13 +142,13 @@ TEST_F(RemoteServerTest, AWebSocketFromAnotherSiteIsClosedWithoutTheToken)
     QObject::connect(&foreign, &QWebSocket::disconnected, [&] { closed = true; });
     QObject::connect(&foreign, &QWebSocket::textMessageReceived, [&](const QString& m) { received << m; });
     foreign.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws").arg(port)));
-    EXPECT_TRUE(eventually([&] { return closed; }));
+    EXPECT_TRUE(test::eventLoopUntil([&] { return closed; }));
     EXPECT_TRUE(received.isEmpty());
 
     QWebSocket withToken(QStringLiteral("http://evil.example"));
     QObject::connect(&withToken, &QWebSocket::textMessageReceived, [&](const QString& m) { received << m; });
     withToken.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws?token=%2").arg(port).arg(access.token)));
-    EXPECT_TRUE(eventually([&] { return received.size() == 1; }));
+    EXPECT_TRUE(test::eventLoopUntil([&] { return received.size() == 1; }));
 }
 
 TEST_F(RemoteServerTest, APortInUseIsReportedAndNothingListens)
@@ -174,10 +164,10 @@ TEST_F(RemoteServerTest, StoppingClosesEveryConnectionAndStartingListensAfresh)
     bool closed = false;
     QObject::connect(&client, &QWebSocket::disconnected, [&] { closed = true; });
     client.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws").arg(port)));
-    ASSERT_TRUE(eventually([&] { return client.state() == QAbstractSocket::ConnectedState; }));
+    ASSERT_TRUE(test::eventLoopUntil([&] { return client.state() == QAbstractSocket::ConnectedState; }));
 
     server.stop();
-    EXPECT_TRUE(eventually([&] { return closed; }));
+    EXPECT_TRUE(test::eventLoopUntil([&] { return closed; }));
     QTcpSocket refused;
     refused.connectToHost(QStringLiteral("127.0.0.1"), port);
     EXPECT_FALSE(refused.waitForConnected(1000)) << "nothing listens once stopped";

@@ -2,6 +2,7 @@
 #include "remote/remotecontrol.h"
 
 #include "doubles/fakefiles.h"
+#include "doubles/recordingremotelistener.h"
 #include "doubles/recordingmessagebox.h"
 #include "qtprinters.h"
 
@@ -21,16 +22,6 @@ namespace {
 
 const QString kPath = QStringLiteral("/prog/QCREMOTE.INI");
 
-class RecordingListener : public RemoteListener {
-public:
-    std::optional<quint16> start(const RemoteListen& listen) override
-    {
-        log << QStringLiteral("start %1:%2").arg(listen.address).arg(listen.port);
-        return listen.port;
-    }
-    void stop() override { log << QStringLiteral("stop"); }
-    QStringList log;
-};
 
 // What a phone's camera reads from the QR code the dialog shows.
 QString scanned(const QPixmap& code)
@@ -57,7 +48,7 @@ protected:
 
     test::FakeFiles files;
     test::RecordingMessageBox messages;
-    RecordingListener listener;
+    test::RecordingRemoteListener listener;
     RemoteAccess access;
     RemoteControl control{{files, messages, listener, access, [](const QString& a) { return QList<QString>{a}; }}};
 };
