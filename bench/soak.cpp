@@ -1,6 +1,7 @@
 // A long show, driven from outside as an operator would: presses Next in the controller for
 // STEPS steps, back to the top (z) after every ROUND steps, and notes how long each step takes
-// to reach the clipboard, the program's memory and the number of X windows as it goes.
+// to reach the clipboard, the program's memory (all it holds, and its own without mapped
+// files) and the number of X windows as it goes.
 // Usage: soak CONTROLLER_WINDOW PID STEPS ROUND
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -25,13 +26,15 @@ double millisecondsSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// The program's resident memory in MB, from /proc; negative when it is gone.
-double residentMegabytes(long pid)
+// One of the program's memory figures in MB from /proc ("VmRSS:" all it holds in memory,
+// "RssAnon:" its own heap and stacks without the mapped files of libraries and fonts);
+// negative when it is gone.
+double megabytes(long pid, const std::string& figure)
 {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string field;
     while (status >> field) {
-        if (field == "VmRSS:") {
+        if (field == figure) {
             double kilobytes = 0;
             status >> kilobytes;
             return kilobytes / 1024;
@@ -112,6 +115,7 @@ int main(int argc, char* argv[])
     std::vector<double> latencies;
     int missed = 0;
     double rssAfterWarmUp = -1;
+    double ownAfterWarmUp = -1;
     int windowsAfterWarmUp = 0;
     const int warmUp = std::min(1000, steps / 2);
     for (int step = 1; step <= steps; ++step) {
@@ -132,9 +136,10 @@ int main(int argc, char* argv[])
             std::this_thread::sleep_for(std::chrono::milliseconds(600));
         }
         if (step % 100 == 0 || step == warmUp) {
-            const double rss = residentMegabytes(pid);
+            const double rss = megabytes(pid, "VmRSS:");
+            const double own = megabytes(pid, "RssAnon:");
             const int windows = countWindows(display, DefaultRootWindow(display));
-            std::printf("step %d: %.1f MB, %d X windows\n", step, rss, windows);
+            std::printf("step %d: %.1f MB (own %.1f MB), %d X windows\n", step, rss, own, windows);
             std::fflush(stdout);
             if (rss < 0) {
                 std::fprintf(stderr, "soak: the program ended at step %d\n", step);
@@ -142,17 +147,21 @@ int main(int argc, char* argv[])
             }
             if (step == warmUp) {
                 rssAfterWarmUp = rss;
+                ownAfterWarmUp = own;
                 windowsAfterWarmUp = windows;
             }
         }
     }
-    const double rssAtEnd = residentMegabytes(pid);
+    const double rssAtEnd = megabytes(pid, "VmRSS:");
+    const double ownAtEnd = megabytes(pid, "RssAnon:");
     const int windowsAtEnd = countWindows(display, DefaultRootWindow(display));
     const auto firstHundred = std::vector<double>(latencies.begin(), latencies.begin() + std::min<size_t>(100, latencies.size()));
     const auto lastHundred = std::vector<double>(latencies.end() - std::min<size_t>(100, latencies.size()), latencies.end());
     std::printf("steps: %d (no clipboard change seen: %d)\n", steps, missed);
     std::printf("memory after %d steps: %.1f MB; at the end: %.1f MB; growth: %.1f MB\n", warmUp, rssAfterWarmUp,
                 rssAtEnd, rssAtEnd - rssAfterWarmUp);
+    std::printf("own memory (heap and stacks) after %d steps: %.1f MB; at the end: %.1f MB; growth: %.1f MB\n",
+                warmUp, ownAfterWarmUp, ownAtEnd, ownAtEnd - ownAfterWarmUp);
     std::printf("X windows after %d steps: %d; at the end: %d\n", warmUp, windowsAfterWarmUp, windowsAtEnd);
     std::printf("median step (to the clipboard): first 100 %.2f ms, last 100 %.2f ms\n", median(firstHundred),
                 median(lastHundred));
