@@ -1,3 +1,4 @@
+#include "windows/qt/artwork.h"
 #include "windows/qt/widgetwindow.h"
 
 #include "doubles/fakescreen.h"
@@ -11,6 +12,16 @@
 
 namespace qc {
 namespace {
+
+// Windows open and close all through a show; Qt keeps the sizes it scales an icon to under the
+// icon's key, so every window must carry the same icon for that to stay one set.
+TEST(Artwork, EveryWindowCarriesTheOneIconInEveryDesktopSize)
+{
+    const QIcon first = quillcastIcon();
+    EXPECT_EQ(quillcastIcon().cacheKey(), first.cacheKey());
+    EXPECT_EQ(first.availableSizes(),
+              QList<QSize>({{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+}
 
 TEST(WidgetWindowVerbs, ShowHideRestoreMoveAndClose)
 {

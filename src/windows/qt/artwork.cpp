@@ -40,11 +40,17 @@ QPixmap quillcastMark(int size)
 
 QIcon quillcastIcon()
 {
-    QIcon icon;
-    // The sizes desktops ask for in menus, panels and trays.
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(quillcastMark(size));
-    return icon;
+    // One icon for every window: Qt caches the sizes it scales an icon to by the icon, so an
+    // icon drawn anew for each window opened would fill that cache a little more every time.
+    // Made once and kept to the end (never destroyed after the application object).
+    static const QIcon* const icon = [] {
+        auto* drawn = new QIcon;
+        // The sizes desktops ask for in menus, panels and trays.
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            drawn->addPixmap(quillcastMark(size));
+        return drawn;
+    }();
+    return *icon;
 }
 
 } // namespace qc
