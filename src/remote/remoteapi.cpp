@@ -30,6 +30,16 @@ RemoteResponse page(const QString& resource)
     return {200, kHtml, file.readAll()};
 }
 
+// Why an action was not taken, by the status act() gave.
+RemoteResponse actionRefused(int status)
+{
+    switch (status) {
+    case 409: return error(409, QStringLiteral("no presentation is running"));
+    case 400: return error(400, QStringLiteral("a line number is needed"));
+    default: return error(404, QStringLiteral("no such action"));
+    }
+}
+
 // The host of a Host header ("name", "name:port", "[v6]:port"), lower case; empty when the
 // header is anything else.
 QString hostPart(const QByteArray& header)
@@ -126,12 +136,8 @@ RemoteResponse RemoteApi::handle(const RemoteRequest& request) const
         line = object.contains(u"line") ? object.value(u"line").toVariant().toString()
                                         : QString::fromUtf8(request.body).trimmed();
     }
-    switch (act(name, line)) {
-    case 200: return {200, kJson, stateJson(parts_.state.state())};
-    case 409: return error(409, QStringLiteral("no presentation is running"));
-    case 400: return error(400, QStringLiteral("a line number is needed"));
-    default: return error(404, QStringLiteral("no such action"));
-    }
+    const int status = act(name, line);
+    return status == 200 ? RemoteResponse{200, kJson, stateJson(parts_.state.state())} : actionRefused(status);
 }
 
 int RemoteApi::act(const QString& action, const QString& line) const
@@ -187,12 +193,8 @@ QByteArray RemoteApi::handleMessage(const QString& message) const
         line = action.mid(space + 1);
         action = action.left(space);
     }
-    switch (act(action, line)) {
-    case 200: return {};
-    case 409: return error(409, QStringLiteral("no presentation is running")).body;
-    case 400: return error(400, QStringLiteral("a line number is needed")).body;
-    default: return error(404, QStringLiteral("no such action")).body;
-    }
+    const int status = act(action, line);
+    return status == 200 ? QByteArray() : actionRefused(status).body;
 }
 
 } // namespace qc

@@ -14,7 +14,8 @@ void RemoteControl::start(const QString& settingsPath, const std::optional<Remot
 {
     settingsPath_ = settingsPath;
     settings_ = readRemoteSettings(parts_.files, settingsPath);
-    if (const std::optional<RemoteSettings> started = remoteStartSettings(parts_.files, settingsPath, asked)) {
+    if (const std::optional<RemoteSettings> started =
+            remoteStartSettings(parts_.files, settingsPath, settings_, asked)) {
         settings_ = *started;
         settings_.on = true;
         listen();

@@ -66,10 +66,9 @@ bool writeRemoteSettings(TextFiles& files, const QString& path, const RemoteSett
                                    QStringLiteral("Token=") + settings.token});
 }
 
-std::optional<RemoteSettings> remoteStartSettings(TextFiles& files, const QString& path,
+std::optional<RemoteSettings> remoteStartSettings(TextFiles& files, const QString& path, RemoteSettings settings,
                                                   const std::optional<RemoteAsk>& asked)
 {
-    RemoteSettings settings = readRemoteSettings(files, path);
     if (!settings.on && !asked)
         return std::nullopt;
     if (settings.token.isEmpty()) {

@@ -39,10 +39,10 @@ struct RemoteAsk {
 RemoteSettings readRemoteSettings(TextFiles& files, const QString& path);
 bool writeRemoteSettings(TextFiles& files, const QString& path, const RemoteSettings& settings);
 
-// The settings the remote control starts with: the file's when it is on, or the file's with
-// the place the command line asks for. A token is made and kept in the file when there is
-// none. nullopt: the remote control stays off.
-std::optional<RemoteSettings> remoteStartSettings(TextFiles& files, const QString& path,
+// The settings the remote control starts with, from those the file keeps: nullopt (it stays
+// off) unless they are on or the command line asks for it, whose place then goes over theirs.
+// A token is made and kept in the file when there is none.
+std::optional<RemoteSettings> remoteStartSettings(TextFiles& files, const QString& path, RemoteSettings kept,
                                                   const std::optional<RemoteAsk>& asked);
 
 // What the operator is told when the server cannot listen (a port in use).

@@ -78,10 +78,10 @@ TEST(RemoteSettings, TheCommandLineOption)
 TEST(RemoteSettings, StartsOnlyWhenOnOrAskedAndKeepsItsTokenForGood)
 {
     test::FakeFiles files;
-    EXPECT_FALSE(remoteStartSettings(files, kPath, std::nullopt));
+    EXPECT_FALSE(remoteStartSettings(files, kPath, readRemoteSettings(files, kPath), std::nullopt));
     EXPECT_FALSE(files.fileExists(kPath)) << "nothing is written while the remote control is off";
 
-    const std::optional<RemoteSettings> asked = remoteStartSettings(files, kPath, RemoteAsk{std::nullopt, 9000});
+    const std::optional<RemoteSettings> asked = remoteStartSettings(files, kPath, readRemoteSettings(files, kPath), RemoteAsk{std::nullopt, 9000});
     ASSERT_TRUE(asked);
     EXPECT_EQ(asked->listen.port, 9000);
     EXPECT_EQ(asked->listen.address, "127.0.0.1");
@@ -92,7 +92,7 @@ TEST(RemoteSettings, StartsOnlyWhenOnOrAskedAndKeepsItsTokenForGood)
     EXPECT_EQ(kept.token, asked->token);
 
     files.put(kPath, {"[Remote]", "On=1", "Address=0.0.0.0", "Port=9100", "Token=" + kept.token});
-    const std::optional<RemoteSettings> on = remoteStartSettings(files, kPath, std::nullopt);
+    const std::optional<RemoteSettings> on = remoteStartSettings(files, kPath, readRemoteSettings(files, kPath), std::nullopt);
     ASSERT_TRUE(on);
     EXPECT_EQ(on->listen.address, "0.0.0.0");
     EXPECT_EQ(on->token, kept.token);
