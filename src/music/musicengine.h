@@ -54,7 +54,6 @@ public:
     const QString& position() const { return position_; }
     const QString& positionPercent() const { return positionPercent_; }
 
-    int engineChannel() const { return engineChannel_; }
     const MusicChannelState& channelState(int channel) { return media_.state(channel); }
 
     void setRepeatTimerEnabled(int channel, bool enabled) override;

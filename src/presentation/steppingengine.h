@@ -73,7 +73,6 @@ public:
 
     int stepPointer() const { return stepPointer_; }
     const std::vector<int>& stepHistory() const { return stepHistory_; }
-    const QString& stepDisplayText() const { return stepDisplayText_; }
     const QString& stepClipText() const { return stepClipText_; }
 
 private:

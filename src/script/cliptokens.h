@@ -31,8 +31,6 @@ struct StepTexts {
 // values during one step.
 class ClipTokens {
 public:
-    const QString& clipVariant() const { return clipVariant_; }
-    const QString& clipSendText() const { return clipSendText_; }
     const QString& subClipText() const { return subClipText_; }
     void clearSubClipText() { subClipText_.clear(); }
 

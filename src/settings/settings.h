@@ -53,8 +53,6 @@ inline constexpr int kSettingCount = 34;
 // The settings file's name of a key ("Win00State", ...).
 QLatin1String settingName(SettingKey key);
 std::optional<SettingKey> settingKeyOfName(QStringView name);
-// Whether the rest of the program reads the setting as a 16-bit integer.
-bool isIntegerSetting(SettingKey key);
 
 inline SettingKey settingKeyAt(int index) { return static_cast<SettingKey>(index); }
 

@@ -76,7 +76,6 @@ public:
     MusicCommands& musicCommands() { return musicCommands_; }
     // The music panel attaches here when it loads.
     MusicPanelHost& musicPanel() { return musicPanel_; }
-    ClipTokens& clipTokens() { return tokens_; }
     MusicEngine& musicEngine() { return musicEngine_; }
     StepClipboard& clipboard() { return clipboardOutput_; }
     const DisplayLook& look() const { return lookReporter_.look(); }
